@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/Language.h"
+
+namespace skiagraf {
+
+// Lookup of every bilingual text. The one-argument forms use CurrentLanguage().
+// All texts are UTF-8.
+
+// Kinds of message-box title, in the order of the caption table.
+enum class CaptionKind {
+  Attention = 1,
+  Warning = 2,
+  Error = 3,
+  Information = 4,
+  Problem = 5,
+  Question = 6,
+  SaveGraphics = 7,
+  SaveConstruction = 8,
+  LoadConstruction = 9,
+  SaveTable = 10,
+};
+
+// Message-box title of a kind.
+std::string Caption(CaptionKind kind);
+std::string Caption(CaptionKind kind, Language language);
+
+// Message n (0..71); "\n\r" inside a message is a line break. Out of range: "".
+std::string Message(int n);
+std::string Message(int n, Language language);
+
+// Message(m1) + "\n\r" + Message(m2).
+std::string TwoMessages(int m1, int m2);
+
+// Numbered catalogue text: `number` is the German number (1..954); the English twin
+// is number + 2000. A number with no text yields "". At most 255 characters.
+std::string CatalogueText(int number);
+std::string CatalogueText(int number, Language language);
+// The same with every "&" removed.
+std::string TextWithoutAccelerator(int number);
+// Catalogue texts first .. first+count-1 as a list.
+std::vector<std::string> CatalogueList(int first, int count);
+
+// Phrase table entry n (0..234).
+std::string Phrase(int n);
+std::string Phrase(int n, Language language);
+// Phrases first..last as a list (for radio groups and combo boxes).
+std::vector<std::string> PhraseList(int first, int last);
+
+// Title table entry n (1..48).
+std::string Title(int n);
+std::string Title(int n, Language language);
+
+// A menu caption without its "&" and ":" characters, used as a window title or label.
+std::string CaptionToTitle(std::string_view caption);
+
+}  // namespace skiagraf

@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "MainWindow.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  skiagraf::gui::MainWindow window;
+  window.show();
+  return app.exec();
+}
