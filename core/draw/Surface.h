@@ -28,6 +28,9 @@ struct PenSpec {
   Rgb color;
   double width = 1;  // surface units; 0 and 1 both draw the thinnest line
   LineStyle style = LineStyle::Solid;
+  // Pen k of the colour palette (1..12) is HPGL pen k; 0 for a pen outside the
+  // palette. Plot-file surfaces select their pen by this number.
+  int palettePen = 0;
   bool operator==(const PenSpec&) const = default;
 };
 
