@@ -1,0 +1,158 @@
+#include "dials/PlanarInfoText.h"
+
+#include <cmath>
+
+#include "base/NumberFormat.h"
+#include "dials/DialText.h"
+
+namespace skiagraf {
+
+namespace {
+
+std::string Deg() { return Bilingual(" Grad", " deg "); }
+
+std::string Trimmed(const std::string& s) {
+  const auto first = s.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : s.substr(first);
+}
+
+void AppendSiteLines(char dialType, double latitude, double longitude, double wallDeclination,
+                     double inclination, std::vector<std::string>& lines) {
+  lines.push_back(std::string(Bilingual("     Geogr. Breite:", "     Latitude     :")) + FormatReal(latitude, 31, 2) + Deg());
+  lines.push_back(std::string(Bilingual("     Geogr. Länge :", "     Longitude    :")) + FormatReal(longitude, 31, 2) + Deg());
+  if (dialType != 'h') {
+    lines.push_back(std::string(Bilingual("     Deklination der Uhr (Süd-Abweichung):",
+                                          "     Declination of dial (in degrees)    :")) +
+                    FormatReal(wallDeclination, 8, 2) + Deg());
+    lines.push_back(std::string(Bilingual("     Neigung der Uhrenebene (in Grad)    :",
+                                          "     Inclination of dial (in degrees)    :")) +
+                    FormatReal(inclination, 8, 2) + Deg());
+  }
+}
+
+const char* ParallelStyleLine() {
+  return Bilingual("     Polstab parallel zur Sonnenuhr!", "     Polar-pointing style parallel to face");
+}
+
+const char* PerpendicularStyleLine() {
+  return Bilingual("     Polstab rechtwinklig zum Zifferblatt        ",
+                   "     Polar-pointing style orthogonal to dial face");
+}
+
+std::string SubstyleDirectionLine(const PolarStyleData& d) {
+  return std::string(Bilingual("     Richtung der Substilare in P(0/0)   :",
+                               "     Direction of sub-style in P(0/0)    :")) +
+         FormatReal(d.SubstyleDirection, 8, 2) + Deg();
+}
+
+// Splits a text at its line breaks into list lines.
+void AppendSplit(const std::string& text, std::vector<std::string>& lines) {
+  size_t start = 0;
+  for (;;) {
+    const size_t br = text.find("\r\n", start);
+    if (br == std::string::npos) {
+      lines.push_back(text.substr(start));
+      return;
+    }
+    lines.push_back(text.substr(start, br - start));
+    start = br + 2;
+  }
+}
+
+void AppendDaylightBlock(double latitude, double maxDeclination, std::vector<std::string>& lines) {
+  const auto delta = DaylightHourDeclinations(latitude, maxDeclination);
+  const std::string hours = Bilingual("Std.", "hours");
+  AppendSplit(std::string("\r\n    ") + Bilingual("Sonnendeklination f. Tage mit ganzzahliger StundenAnzahl",
+                                                 "Sun declinations for days with integer sunshine hours"),
+              lines);
+  lines.push_back("    12 " + hours + ": 0.0°;");
+  for (int sign : {+1, -1}) {
+    std::string line = "   ";
+    for (int n = 1; n <= 12; ++n) {
+      // Entries that do not exist (0: no day of that length, 999: beyond the
+      // solstice) are not listed.
+      if (delta[n] > maxDeclination || delta[n] == 0.0) continue;
+      line += " " + FormatReal(12 + sign * n, 2, 0) + " " + hours + ": " + FormatReal(sign * delta[n], 6, 2) + "°,";
+      if (n % 4 == 0) line += "\r\n   ";
+    }
+    AppendSplit(line, lines);
+  }
+}
+
+}  // namespace
+
+std::string PlanarDialTitle(char dialType, bool umbrella) {
+  if (umbrella) {
+    if (dialType == 'i') return Bilingual("SCHIRMUHR,pultförmig", "inclining Umbrella Sundial");
+    if (dialType == 'v') return Bilingual("vertikale SCHIRMUHR", "vertical Umbrella Sundial");
+    return Bilingual("horizontale SCHIRMUHR", "horizontal Umbrella Sundial");
+  }
+  if (dialType == 'h') return Bilingual("horizontale SONNENUHR", "horizontal SUNDIAL");
+  if (dialType == 'v') return Bilingual("vertikale SONNENUHR", "vertical SUNDIAL");
+  return Bilingual("inklinierende SONNENUHR", "inclining SUNDIAL");
+}
+
+PolarStyleData PlanarDialInfoText(const PlanarInfoOptions& options, double latitude, double longitude,
+                                  double wallDeclination, double inclination, double gnomonHeight,
+                                  PlanarInfoTexts& texts) {
+  auto& lines = texts.lines;
+  lines.clear();
+  const PolarStyleData d = ComputePolarStyle(latitude, wallDeclination, inclination, gnomonHeight);
+
+  lines.push_back(CapitalisedFirst(PlanarDialTitle(options.dialType, options.umbrella)));
+  AppendSiteLines(options.dialType, latitude, longitude, wallDeclination, inclination, lines);
+  lines.push_back(std::string(Bilingual("     Gnomonhöhe normal zum Zifferblatt   :",
+                                        "     Length of gnomon, orthogonal to dial:")) +
+                  FormatReal(gnomonHeight, 8, 3) + " [ mm ]");
+  if (d.StyleParallel) {
+    lines.push_back(ParallelStyleLine());
+  } else {
+    lines.push_back(std::string(Bilingual("     Durchstosspunkt des Polstabes       : S(",
+                                          "     Intersection of style and dial face : S(")) +
+                    FormatReal(d.Sx, 6, 3) + "/" + FormatReal(d.Sy, 6, 3) + ")");
+  }
+  if (d.StylePerpendicular) {
+    lines.push_back(PerpendicularStyleLine());
+  } else {
+    lines.push_back(std::string(Bilingual("     Winkel zw. Substilare und Polstab   :",
+                                          "     Angle from dial face to pole style  :")) +
+                    FormatReal(d.StyleHeight, 8, 2) + Deg());
+    // A style parallel to the face has no finite length from S to the tip.
+    if (d.HasStyleLength) {
+      lines.push_back(std::string(Bilingual("     Länge des Polstabes                 :",
+                                            "     Length of pole style                :")) +
+                      FormatReal(d.StyleLength, 8, 2) + " [ mm ]");
+    }
+    lines.push_back(SubstyleDirectionLine(d));
+  }
+  texts.StyleHeightText = FormatReal(d.StyleHeight, 8, 2);
+  texts.SubstyleDirectionText = FormatReal(d.SubstyleDirection, 8, 2);
+  texts.SubstyleTimeText = ClockText(d.SubstyleTime);
+  lines.push_back(std::string(Bilingual("     Schatten auf Substilare um (WOZ)    :",
+                                        "     Shadow on sub-style (local app.time):")) +
+                  "  " + texts.SubstyleTimeText + " " + Bilingual(" Uhr", " o´clock"));
+  if (options.wholeHourDateLines) AppendDaylightBlock(latitude, options.maxDeclination, lines);
+  lines.push_back(" ");
+  return d;
+}
+
+void FaceInfoText(char dialType, double latitude, double longitude, double wallDeclination,
+                  double inclination, double gnomonHeight, PlanarInfoTexts& texts) {
+  auto& lines = texts.lines;
+  const char titleType = dialType == 'v' ? 'v' : (dialType == 'h' ? 'h' : 'i');
+  lines.push_back(CapitalisedFirst(PlanarDialTitle(titleType, false)));
+  AppendSiteLines(dialType, latitude, longitude, wallDeclination, inclination, lines);
+  const PolarStyleData d = ComputePolarStyle(latitude, wallDeclination, inclination, gnomonHeight);
+  if (d.StyleParallel) {
+    lines.push_back(ParallelStyleLine());
+  } else {
+    lines.push_back(std::string(Bilingual("     Richtung Sonnenuhr-Standpunkt -> Pol:",
+                                          "     Direction dial position -> pole P:  ")) +
+                    " <" + Trimmed(FormatReal(d.Sx, 7, 2)) + "/" + Trimmed(FormatReal(d.Sy, 7, 2)) + ">");
+  }
+  if (d.StylePerpendicular) lines.push_back(PerpendicularStyleLine());
+  else lines.push_back(SubstyleDirectionLine(d));
+  texts.SubstyleDirectionText = FormatReal(d.SubstyleDirection, 8, 2);
+}
+
+}  // namespace skiagraf
