@@ -58,4 +58,17 @@ std::string Title(int n, Language language);
 // A menu caption without its "&" and ":" characters, used as a window title or label.
 std::string CaptionToTitle(std::string_view caption);
 
+// The same catalogue lookups for an explicit language.
+std::string TextWithoutAccelerator(int number, Language language);
+std::vector<std::string> CatalogueList(int first, int count, Language language);
+
+// Characters first..last (1-based, inclusive) of a UTF-8 text, counted in
+// characters rather than bytes, so that "characters 3..18 of a phrase" works
+// with umlauts. Positions beyond the end are ignored.
+std::string CharacterSlice(std::string_view text, int first, int last);
+// At most `count` characters of a UTF-8 text.
+std::string FirstCharacters(std::string_view text, int count);
+// Number of characters (not bytes) of a UTF-8 text.
+int CharacterCount(std::string_view text);
+
 }  // namespace skiagraf

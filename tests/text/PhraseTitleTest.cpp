@@ -82,7 +82,7 @@ TEST(Phrases, EveryNumberHasTextInBothLanguagesAndNoneOutside) {
     for (Language language : {Language::German, Language::English}) {
       std::string text = Phrase(n, language);
       EXPECT_FALSE(text.empty()) << "phrase " << n;
-      EXPECT_LE(CharacterCount(text), 255u) << "phrase " << n;
+      EXPECT_LE(CharacterCount(text), 255) << "phrase " << n;
     }
   }
   for (int n : {-1, 235, 1000}) {
