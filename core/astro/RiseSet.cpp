@@ -224,7 +224,9 @@ SemiDiurnalArcResult SemiDiurnalArc(double declination, double latitude) {
   r.HourAngle = HourAngleFromCosine(CosineOfHourAngle(declination, latitude), 1e-12, 0.9999999, false);
   const HorizontalPosition p = HorizontalCoordinates(r.HourAngle, declination, latitude);
   r.Azimuth = p.Azimuth;
-  r.NoRiseOrSet = p.Altitude > 0.1 && std::fabs(p.Azimuth) == 180.0;
+  // Above the horizon at the lower culmination: in the north of the sky for northern
+  // latitudes, in the south (azimuth 0) for southern ones.
+  r.NoRiseOrSet = p.Altitude > 0.1 && (std::fabs(p.Azimuth) == 180.0 || r.HourAngle == 180.0);
   return r;
 }
 
