@@ -73,11 +73,11 @@ void HpglWriter::Header() {
 void HpglWriter::SelectPen(int pen) { Write(";SP " + std::to_string(pen) + ";"); }
 
 void HpglWriter::PenUp(const std::vector<std::pair<double, double>>& points) {
-  Write(points.empty() ? std::string(";PU;") : ";PU " + PairsText(points) + ";");
+  Write(points.empty() ? std::string(";PU;") : ";PU " + PairsText(points));
 }
 
 void HpglWriter::PenDown(const std::vector<std::pair<double, double>>& points) {
-  Write(points.empty() ? std::string(";PD;") : ";PD " + PairsText(points) + ";");
+  Write(points.empty() ? std::string(";PD;") : ";PD " + PairsText(points));
 }
 
 void HpglWriter::LineWidthForLines() {

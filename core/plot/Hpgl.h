@@ -61,7 +61,8 @@ class HpglWriter {
   void Header();
   // ";SP n;"
   void SelectPen(int pen);
-  // ";PU x y ...;" / ";PD x y ...;" - one or more pairs. No pairs: ";PU;" / ";PD;".
+  // ";PU x y ..." / ";PD x y ..." - one or more pairs, ended by the ";" that starts
+  // the next command. No pairs: ";PU;" / ";PD;".
   void PenUp(const std::vector<std::pair<double, double>>& points = {});
   void PenDown(const std::vector<std::pair<double, double>>& points);
   void PenUp(double x, double y) { PenUp({{x, y}}); }

@@ -156,7 +156,7 @@ void HpglSurface::TextOut(PointD anchor, const std::string& utf8) {
   const double heightMm = font_.height * f_ / (hpgl::kUnitsPerMm * writer_.K());
   const double sizeCm = heightMm / 10 * kCapitalShare;
   if (!sizeWrittenCm_ || std::fabs(*sizeWrittenCm_ - sizeCm) > 1e-9) {
-    writer_.CharacterSize(sizeCm / 2, sizeCm, 0, 3);
+    writer_.CharacterSize(sizeCm / 2, sizeCm, 5, 3);
     sizeWrittenCm_ = sizeCm;
   }
   const double angle = font_.angle;

@@ -76,8 +76,8 @@ TEST(HpglWriterTest, Primitives) {
   };
   const Case cases[] = {
       {[](HpglWriter& w) { w.SelectPen(9); }, ";SP 9;"},
-      {[](HpglWriter& w) { w.PenUp(1.4, 2.6); }, ";PU 1 3;"},
-      {[](HpglWriter& w) { w.PenDown({{1, 2}, {3e8, -4}}); }, ";PD 1 2 217000000 -4;"},
+      {[](HpglWriter& w) { w.PenUp(1.4, 2.6); }, ";PU 1 3"},
+      {[](HpglWriter& w) { w.PenDown({{1, 2}, {3e8, -4}}); }, ";PD 1 2 217000000 -4"},
       {[](HpglWriter& w) { w.PenUp(); }, ";PU;"},
       {[](HpglWriter& w) { w.CharacterSize(0.16, 0.24); }, ";SI  0.16, 0.24;"},
       {[](HpglWriter& w) { w.CharacterSize(4, 6); }, ";SI  4.00, 6.00;"},
