@@ -71,4 +71,63 @@ std::string FirstCharacters(std::string_view text, int count);
 // Number of characters (not bytes) of a UTF-8 text.
 int CharacterCount(std::string_view text);
 
+// ---- Main menu ----------------------------------------------------------
+
+// Number of real entries of the main menu (separators excluded).
+inline constexpr int kMenuCaptionCount = 45;
+
+// The captions of every real menu entry in menu order: each menu of the menu
+// bar is followed by its items, and a sub-menu item by the items of its
+// sub-menu. Always kMenuCaptionCount entries, the last one "&About".
+std::vector<std::string> MenuCaptions(Language language);
+std::vector<std::string> MenuCaptions();
+// Depth of entry `index` (0-based) of that list: 0 a menu of the menu bar,
+// 1 an item of it, 2 an item of a sub-menu; -1 outside the list.
+int MenuCaptionDepth(int index);
+
+// ---- Dial-data labels, zodiac names and notes -----------------------------
+
+// The labels of the dial-data block of planar dials.
+enum class DialLabel {
+  HorizontalTitle, VerticalTitle, IncliningTitle,
+  HorizontalUmbrellaTitle, VerticalUmbrellaTitle, IncliningUmbrellaTitle,
+  Latitude, Longitude, Declination, Inclination, GnomonHeight,
+  StyleParallel, StyleIntersection, StyleOrthogonal, StyleAngle, StyleLength,
+  SubstyleDirection, SubstyleShadowTime,
+  Degrees, Millimetres, OClock,
+  DaylightHoursHeading, Hours,
+  DirectionToPole, DataInPoint, SunOnDialPlane,
+};
+inline constexpr int kDialLabelCount = 26;
+
+std::string DialDataLabel(DialLabel label, Language language);
+std::string DialDataLabel(DialLabel label);
+
+// Name of zodiac sign 0..11, from the Ram on; "" outside.
+std::string ZodiacName(int sign, Language language);
+std::string ZodiacName(int sign);
+
+// Note n (0..16) printed beside planar-dial data; "" outside.
+std::string NoteText(int n, Language language);
+std::string NoteText(int n);
+
+// ---- Colour legend of the palette panel ---------------------------------
+
+struct LegendRow {
+  std::string pen;      // pen label, such as "3" or "11,12"; empty for a row without pen
+  std::string meaning;  // what that pen draws, in the requested language
+};
+
+// Rows 1..96 of the legend table; an empty row outside.
+inline constexpr int kLegendRowCount = 96;
+LegendRow ColourLegendRow(int row, Language language);
+// The twelve rows offset+1 .. offset+12 that the panel shows.
+std::vector<LegendRow> ColourLegend(int offset, Language language);
+std::vector<LegendRow> ColourLegend(int offset);
+// Legend offset (0, 12, .., 84) of the dial family of a dial-type letter.
+int ColourLegendOffset(char dialType, bool umbrella);
+// "Farben für " / "Colors for " followed by the family's name (title 31..40).
+std::string ColourLegendTitle(char dialType, bool umbrella, Language language);
+std::string ColourLegendTitle(char dialType, bool umbrella);
+
 }  // namespace skiagraf

@@ -64,8 +64,9 @@ const Expected kQuotedPhrases[] = {
     {210, "  Zeitangaben sind bürgerliche Zeit, aber nicht Sommerzeit, genau für das Jahr  ",
      "  Times in table are Standard Time of Zone Meridian but no DST, exact for Year "},
     {221, "Sonnenhöhe", "Sun Altitude"},
-    {223, "Monatsanfang", "Beginning of month"},
-    {226, "Mitte Tierkreiszeichen", "Middle of zodiac sign"},
+    {223, "Monatsanfang", "1st of month"},
+    {224, "Beginn Tierkreiszeichen", "begin of new Zodiac sign"},
+    {226, "Mitte Tierkreiszeichen", "middle of Zodiac sign"},
     {227, "Zeitweise kein Sonnenauf/-untergang!", "On some days no sun rise/set!"},
     {234, "Std. Sonnenscheindauer", "hours of Sunshine"},
 };
