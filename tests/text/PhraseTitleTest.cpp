@@ -150,6 +150,8 @@ TEST(Titles, RangeIsOneToFortyEight) {
   for (int n = 1; n <= 48; ++n) {
     EXPECT_FALSE(Title(n, Language::German).empty()) << n;
     EXPECT_FALSE(Title(n, Language::English).empty()) << n;
+    EXPECT_LE(CharacterCount(Title(n, Language::German)), 255) << n;
+    EXPECT_LE(CharacterCount(Title(n, Language::English)), 255) << n;
   }
   for (int n : {0, -3, 49}) {
     EXPECT_EQ(Title(n, Language::German), "") << n;
