@@ -1,18 +1,574 @@
 #include "MainWindow.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "AboutPanel.h"
+#include "GalleryPanel.h"
+#include "HelpWindow.h"
+#include "MenuLayout.h"
+#include "PalettePanel.h"
+#include "PictureBar.h"
+#include "Recaption.h"
+#include "SunPositionWindow.h"
+#include "TaskWindow.h"
+#include "Version.h"
+#include "base/UserInterface.h"
+#include "model/DialSettings.h"
+#include "text/Texts.h"
 
 namespace skiagraf::gui {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+std::map<QString, MainWindow::TaskFactory>& Factories() {
+  static std::map<QString, MainWindow::TaskFactory> factories;
+  return factories;
+}
+
+// Help context numbers of the windows without a task window of their own.
+constexpr int kHelpMainWindow = 1;
+
+QString L(const char* german, const char* english) {
+  return QString::fromUtf8(CurrentLanguage() == Language::English ? english : german);
+}
+
+}  // namespace
+
+void MainWindow::RegisterTaskWindow(const QString& prefix, TaskFactory factory) {
+  Factories()[prefix] = std::move(factory);
+}
+
+bool MainWindow::HasTaskWindow(const QString& prefix) { return Factories().count(prefix) > 0; }
+
+MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
+    : QMainWindow(parent), options_(options) {
   setObjectName("TForm1");
-  setWindowTitle("SKIAGRAF");
+  if (options_.programDirectory.isEmpty()) options_.programDirectory = QCoreApplication::applicationDirPath();
+  setWindowTitle(QString("  Skiagraf  v. ") + kVersion);
   resize(1024, 740);
-  QMenu* file = menuBar()->addMenu("  &Datei  ");
-  QAction* quit = file->addAction("&Beenden");
-  quit->setObjectName("Beenden");
-  connect(quit, &QAction::triggered, qApp, &QApplication::quit);
+
+  auto* central = new QWidget(this);
+  central->setObjectName("ClientPanel");
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  pictureBar_ = new PictureBar(central);
+  layout->addWidget(pictureBar_, 0, Qt::AlignHCenter);
+  galleryButton_ = new QPushButton("&Start Photo Gallery", central);
+  galleryButton_->setObjectName("GalleryButton");
+  layout->addWidget(galleryButton_, 0, Qt::AlignHCenter);
+  mdi_ = new QMdiArea(central);
+  mdi_->setObjectName("ClientArea");
+  mdi_->setBackground(QColor(0xD8, 0xD4, 0xC8));
+  layout->addWidget(mdi_, 1);
+  setCentralWidget(central);
+
+  palette_ = new PalettePanel(mdi_->viewport());
+  palette_->hide();
+  about_ = new AboutPanel(mdi_->viewport());
+  about_->hide();
+  gallery_ = new GalleryPanel(central);
+  gallery_->hide();
+
+  connect(galleryButton_, &QPushButton::clicked, this, [this] {
+    gallery_->ShowCentred();
+    gallery_->ToggleTimer();
+  });
+  connect(pictureBar_, &PictureBar::pictureChosen, this, [this](int picture) {
+    gallery_->ShowCentred();
+    gallery_->ShowPicture(picture);
+  });
+
+  // Today's date is the reference year and the date of the calculation windows.
+  const QDate today = QDate::currentDate();
+  Settings().ReferenceYear = std::clamp(today.year(), 1300, 2500);
+  ComputeObliquity(Settings());
+  SunState().Day = today.day();
+  SunState().Month = today.month();
+  SunState().Time = 12.0;
+  expertMode_ = Settings().ExpertMode;
+
+  statusBar()->setObjectName("StatusBar");
+  BuildMenu();
+  BuildPopupMenus();
+  qApp->installEventFilter(this);
+
+  RecaptionMenu();
+  RecaptionWindow(this);
+  UpdateCommands();
+  CheckHelpFile();
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+QAction* MainWindow::Action(const QString& name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::BuildMenu() {
+  std::vector<QMenu*> menus(3, nullptr);
+  auto* a4a3 = new QActionGroup(this);
+  auto* languages = new QActionGroup(this);
+  for (const MenuEntry& e : MainMenuLayout()) {
+    QAction* action = nullptr;
+    const QString caption = QString::fromUtf8(e.caption);
+    if (e.submenu) {
+      QMenu* menu = e.level == 0 ? menuBar()->addMenu(caption) : menus[e.level - 1]->addMenu(caption);
+      menu->setObjectName(QString(e.name) + "Menu");
+      menus[e.level] = menu;
+      action = menu->menuAction();
+    } else {
+      if (e.separatorBefore) menus[e.level - 1]->addSeparator();
+      action = menus[e.level - 1]->addAction(caption);
+      if (e.key[0] != '\0') action->setShortcut(QKeySequence(QString::fromLatin1(e.key)));
+    }
+    action->setObjectName(e.name);
+    actions_[e.name] = action;
+    menuOrder_ << action;
+  }
+  for (const char* n : {"DINA4", "DINA3"}) {
+    Action(n)->setCheckable(true);
+    a4a3->addAction(Action(n));
+  }
+  Action("DINA4")->setChecked(true);
+  for (const char* n : {"Deutsch", "English"}) {
+    Action(n)->setCheckable(true);
+    languages->addAction(Action(n));
+  }
+  Action("Expertenmode")->setCheckable(true);
+  Action("Expertenmode")->setChecked(Settings().ExpertMode);
+  Action("Hinweise")->setCheckable(true);
+  Action("Hinweise")->setChecked(true);
+
+  connect(Action("Sonnenuhrerstellen"), &QAction::triggered, this, &MainWindow::StartWizard);
+  connect(Action("HilfeSonnenuhrerstellen"), &QAction::triggered, this, &MainWindow::StartWizard);
+  connect(Action("Fensterschliessen"), &QAction::triggered, this, [this] {
+    CloseChildrenExcept("");
+    RestoreStartPanel();
+  });
+  connect(Action("Druckereinrichten"), &QAction::triggered, this, [this] {
+    QPageSetupDialog dialog(&Printer(), this);
+    dialog.exec();
+  });
+  connect(Action("Fensterausdrucken"), &QAction::triggered, this, [this] {
+    TaskWindow* task = ActiveTask();
+    if (!task) return;
+    QPrintDialog dialog(&Printer(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const QPixmap image = task->grab();
+    QPainter painter(&Printer());
+    const QRect page = painter.viewport();
+    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), size), image);
+  });
+  connect(Action("Beenden"), &QAction::triggered, this, &QWidget::close);
+
+  WireTask(Action("Lage"), "Form6");
+  WireTask(Action("AuswahlTyp"), "F4");
+  WireTask(Action("Parameter"), "Form4");
+  WireTask(Action("Zeichnungerstellen"), "Form5");
+  connect(Action("Farbpalette"), &QAction::triggered, this, [this] {
+    palette_->ShowPanel();
+    about_->hide();
+  });
+  const std::pair<const char*, int> sunModes[] = {
+      {"AufUntergang", 1}, {"Sonnenstand", 2}, {"ZeitFuerSonnenstand", 4}, {"Zeitgleichung", 8}};
+  for (const auto& [name, mode] : sunModes) {
+    const int m = mode;
+    connect(Action(name), &QAction::triggered, this, [this, m] { OpenSunWindow(m); });
+  }
+  for (const char* n : {"TabAufUntergang", "TabZeitgleichung", "TabDeklination", "TabMittag", "GraphZeitgleichung",
+                        "GraphRechteckig", "GraphPolar"})
+    WireTask(Action(n), "sset2");
+
+  connect(Action("HilfeIndex"), &QAction::triggered, this, &MainWindow::ShowHelp);
+  connect(Action("Expertenmode"), &QAction::triggered, this, &MainWindow::ToggleExpertMode);
+  connect(Action("Deutsch"), &QAction::triggered, this, [this] { Sprache(Language::German); });
+  connect(Action("English"), &QAction::triggered, this, [this] { Sprache(Language::English); });
+  connect(Action("Hinweise"), &QAction::toggled, this, &MainWindow::SetHints);
+  connect(Action("About"), &QAction::triggered, this, [this] {
+    palette_->hide();
+    about_->ShowPanel();
+  });
+  // Commands whose windows or files are served elsewhere in the program stay
+  // disabled until that part is wired in (see UpdateCommands).
+}
+
+void MainWindow::WireTask(QAction* action, const QString& prefix) {
+  action->setProperty("taskPrefix", prefix);
+  connect(action, &QAction::triggered, this, [this, prefix] { OpenTask(prefix); });
+}
+
+void MainWindow::BuildPopupMenus() {
+  popup_ = new QMenu(this);
+  popup_->setObjectName("PopupMenu1");
+  const char* items[][2] = {{"SpeichernP", "Speichern P."},
+                            {"LadenP", "Laden"},
+                            {"SpeichernDatum", "Speichern Datum"},
+                            {"LadDatum", "LadDatum"},
+                            {"PopLage", ""},
+                            {"PopTyp", ""},
+                            {"PopParameter", ""},
+                            {"Sonnenuhrkonstruktion", "Sonnenuhrkonstruktion"},
+                            {"Showhints", "Show hints"},
+                            {"PopSchliessen", "Schliessen"}};
+  for (const auto& item : items) {
+    QAction* a = popup_->addAction(QString::fromUtf8(item[1]));
+    a->setObjectName(item[0]);
+    actions_[item[0]] = a;
+  }
+  connect(Action("PopLage"), &QAction::triggered, Action("Lage"), &QAction::trigger);
+  connect(Action("PopTyp"), &QAction::triggered, Action("AuswahlTyp"), &QAction::trigger);
+  connect(Action("PopParameter"), &QAction::triggered, Action("Parameter"), &QAction::trigger);
+  connect(Action("Sonnenuhrkonstruktion"), &QAction::triggered, Action("Zeichnungerstellen"), &QAction::trigger);
+  connect(Action("Showhints"), &QAction::triggered, Action("Hinweise"), &QAction::trigger);
+  connect(Action("PopSchliessen"), &QAction::triggered, Action("Fensterschliessen"), &QAction::trigger);
+  connect(Action("SpeichernP"), &QAction::triggered, Action("SpeichernINI"), &QAction::trigger);
+  connect(Action("LadenP"), &QAction::triggered, Action("Sonnenuhrdatenladen"), &QAction::trigger);
+
+  wizardPopup_ = new QMenu(this);
+  wizardPopup_->setObjectName("WizardPopup");
+  for (const char* n : {"WizardWeiter", "WizardAbbrechen", "WizardHilfe"}) {
+    QAction* a = wizardPopup_->addAction(n);
+    a->setObjectName(n);
+    actions_[n] = a;
+  }
+  connect(Action("WizardWeiter"), &QAction::triggered, this, &MainWindow::WizardNext);
+  connect(Action("WizardAbbrechen"), &QAction::triggered, this, &MainWindow::WizardCancel);
+  connect(Action("WizardHilfe"), &QAction::triggered, this, &MainWindow::ShowHelp);
+  FillPopupCaptions();
+}
+
+void MainWindow::FillPopupCaptions() {
+  auto title = [this](const char* name) { return ToQ(CaptionToTitle(Action(name)->text().toStdString())); };
+  Action("PopLage")->setText(title("Lage"));
+  Action("PopTyp")->setText(title("AuswahlTyp"));
+  Action("PopParameter")->setText(title("Parameter"));
+  Action("SpeichernP")->setText(L("Speichern P.", "Save Settings"));
+  Action("LadenP")->setText(L("Laden", "Load"));
+  Action("SpeichernDatum")->setText(L("Speichern Datum", "Save Dates"));
+  Action("LadDatum")->setText(L("LadDatum", "Load Dates"));
+  Action("Sonnenuhrkonstruktion")->setText(L("Sonnenuhrkonstruktion", "Construction of Sundial"));
+  Action("Showhints")->setText(L("Hinweise zeigen", "Show hints"));
+  Action("PopSchliessen")->setText(L("Schliessen", "Close"));
+  Action("WizardWeiter")->setText(L("&Weiter   > ...", "&Next   > ..."));
+  Action("WizardAbbrechen")->setText(L("&Abbrechen", "&Cancel"));
+  Action("WizardHilfe")->setText(L("Hilfe", "Help"));
+}
+
+void MainWindow::RecaptionMenu() {
+  const std::vector<std::string> captions = MainMenuCaptions(CurrentLanguage());
+  // Separators are not in the list, so caption k lands on the k-th real entry.
+  if (captions.size() == static_cast<size_t>(menuOrder_.size()))
+    for (int i = 0; i < menuOrder_.size(); ++i) menuOrder_[i]->setText(ToQ(captions[i]));
+  for (QAction* a : menuOrder_) {
+    QString tip = ToQ(CaptionToTitle(a->text().toStdString())).trimmed();
+    if (!a->shortcut().isEmpty()) tip += "  (" + a->shortcut().toString(QKeySequence::NativeText) + ")";
+    a->setStatusTip(tip);
+  }
+  Action(CurrentLanguage() == Language::English ? "English" : "Deutsch")->setChecked(true);
+  if (popup_) FillPopupCaptions();
+}
+
+void MainWindow::UpdateCommands() {
+  for (QAction* a : menuOrder_) {
+    const QString prefix = a->property("taskPrefix").toString();
+    if (!prefix.isEmpty()) a->setEnabled(HasTaskWindow(prefix));
+  }
+  const bool hasChild = !Children().isEmpty();
+  Action("Fensterschliessen")->setEnabled(hasChild);
+  Action("Fensterausdrucken")->setEnabled(hasChild);
+  // Printing a construction needs the drawing window.
+  Action("Drucken")->setEnabled(hasChild && ActiveTask() && ActiveTask()->objectName().startsWith("Form5"));
+  for (const char* n : {"Standardwerte", "SpeichernINI", "LadenINI", "Sonnenuhrdatenspeichern",
+                        "Sonnenuhrdatenladen", "SpeichernP", "LadenP", "SpeichernDatum", "LadDatum"})
+    Action(n)->setEnabled(false);
+  const bool parameterActive = ActiveTask() && ActiveTask()->objectName().startsWith("Form4");
+  Action("SpeichernDatum")->setVisible(parameterActive);
+  Action("LadDatum")->setVisible(parameterActive);
+  const bool wizardBusy = wizardState_ != WizardState::None;
+  const bool wizardPossible = HasTaskWindow("Form6");
+  Action("Sonnenuhrerstellen")->setEnabled(!wizardBusy && wizardPossible);
+  Action("HilfeSonnenuhrerstellen")->setEnabled(!wizardBusy && wizardPossible);
+  Action("Berechnungen")->setEnabled(!wizardBusy);
+  Action("Optionen")->setEnabled(!wizardBusy);
+  if (wizardBusy) Action("Zeichnungerstellen")->setEnabled(false);
+}
+
+QList<TaskWindow*> MainWindow::Children() const {
+  QList<TaskWindow*> out;
+  for (QMdiSubWindow* sub : mdi_->subWindowList())
+    if (auto* task = qobject_cast<TaskWindow*>(sub->widget())) out << task;
+  return out;
+}
+
+TaskWindow* MainWindow::ActiveTask() const {
+  if (QMdiSubWindow* sub = mdi_->activeSubWindow())
+    if (auto* task = qobject_cast<TaskWindow*>(sub->widget())) return task;
+  const QList<TaskWindow*> children = Children();
+  return children.isEmpty() ? nullptr : children.last();
+}
+
+static void CloseChild(QMdiArea* mdi, TaskWindow* task) {
+  for (QMdiSubWindow* sub : mdi->subWindowList())
+    if (sub->widget() == task) {
+      sub->close();
+      return;
+    }
+}
+
+void MainWindow::CloseChildrenExcept(const QString& prefix) {
+  for (TaskWindow* task : Children())
+    if (prefix.isEmpty() || !task->objectName().startsWith(prefix)) CloseChild(mdi_, task);
+  UpdateCommands();
+}
+
+void MainWindow::CloseChildrenWith(const QString& prefix) {
+  for (TaskWindow* task : Children())
+    if (task->objectName().startsWith(prefix)) CloseChild(mdi_, task);
+  UpdateCommands();
+}
+
+TaskWindow* MainWindow::OpenTask(const QString& prefix) {
+  auto it = Factories().find(prefix);
+  if (it == Factories().end()) return nullptr;
+  CloseChildrenExcept("");
+  if (!Children().isEmpty()) return nullptr;  // a window refused to close
+  TaskWindow* window = it->second(*this);
+  if (window) HostTask(window);
+  return window;
+}
+
+TaskWindow* MainWindow::OpenSunWindow(int mode) {
+  CloseChildrenExcept("");
+  if (!Children().isEmpty()) return nullptr;
+  auto* window = new SunPositionWindow(mode, this);
+  HostTask(window);
+  return window;
+}
+
+void MainWindow::HostTask(TaskWindow* window) {
+  QMdiSubWindow* sub = mdi_->addSubWindow(window);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setObjectName(window->objectName() + "Frame");
+  connect(window, &TaskWindow::closed, this, &MainWindow::ChildClosed);
+  connect(window, &TaskWindow::windowTitleChanged, sub, &QWidget::setWindowTitle);
+  RecaptionWindow(window);
+  sub->setWindowTitle(window->windowTitle());
+  window->show();
+  sub->show();
+  mdi_->setActiveSubWindow(sub);
+  AfterTaskOpened();
+}
+
+void MainWindow::AfterTaskOpened() {
+  pictureBar_->hide();
+  galleryButton_->hide();
+  gallery_->StopAndHide();
+  palette_->hide();
+  about_->hide();
+  UpdateCommands();
+  Action("Fensterschliessen")->setEnabled(true);
+  Action("Fensterausdrucken")->setEnabled(true);
+}
+
+void MainWindow::ChildClosed(int helpContext) {
+  lastHelpContext_ = helpContext;
+  // The closing window is still listed until its frame is gone; update afterwards.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        UpdateCommands();
+        if (Children().isEmpty() && wizardState_ == WizardState::None) RestoreStartPanel();
+      },
+      Qt::QueuedConnection);
+}
+
+void MainWindow::RestoreStartPanel() {
+  pictureBar_->show();
+  galleryButton_->show();
+}
+
+// --- wizard -----------------------------------------------------------------
+
+void MainWindow::StartWizard() {
+  if (!HasTaskWindow("Form6")) return;
+  CloseChildrenExcept("");
+  wizardState_ = WizardState::Running;
+  wizardStep_ = "Form6";
+  UpdateCommands();
+  OpenTask("Form6");
+  UpdateCommands();
+}
+
+void MainWindow::WizardNext() {
+  if (wizardState_ == WizardState::None) return;
+  static const QStringList steps = {"Form6", "F4", "Form4", "Form5"};
+  wizardState_ = WizardState::Next;
+  const qsizetype at = steps.indexOf(wizardStep_);
+  if (at < 0 || at + 1 >= steps.size() || !HasTaskWindow(steps[at + 1])) {
+    // The last step (or a step not available) ends the wizard.
+    wizardState_ = WizardState::None;
+    if (at + 1 >= steps.size()) {
+      UpdateCommands();
+      return;
+    }
+    WizardCancel();
+    return;
+  }
+  wizardStep_ = steps[at + 1];
+  OpenTask(wizardStep_);
+  wizardState_ = wizardStep_ == "Form5" ? WizardState::None : WizardState::Running;
+  UpdateCommands();
+}
+
+void MainWindow::WizardCancel() {
+  wizardState_ = WizardState::None;
+  wizardStep_.clear();
+  CloseChildrenExcept("");
+  RestoreStartPanel();
+  UpdateCommands();
+}
+
+// --- language -----------------------------------------------------------------
+
+void MainWindow::Sprache(Language language) {
+  SetCurrentLanguage(language);
+  CheckHelpFile();
+  RecaptionMenu();
+  RecaptionAll();
+  // The dial-type window builds its lists when it opens.
+  for (TaskWindow* task : Children())
+    if (task->objectName().startsWith("F4")) {
+      OpenTask("F4");
+      break;
+    }
+}
+
+QString MainWindow::HelpFileName() const {
+  const char* name = CurrentLanguage() == Language::English ? "skiagraf_e.html" : "skiagraf_d.html";
+  return QDir(options_.programDirectory).filePath(name);
+}
+
+bool MainWindow::CheckHelpFile() {
+  const QString file = HelpFileName();
+  if (QFileInfo::exists(file)) return true;
+  Ui().ShowMessage(Caption(CaptionKind::Error),
+                   "Help file " + QDir::toNativeSeparators(file).toStdString() + " not found!" + "\r\n" +
+                       "Therefore no help information included!",
+                   MessageIcon::Error);
+  return false;
+}
+
+void MainWindow::ShowHelp() {
+  if (!CheckHelpFile()) return;
+  int context = kHelpMainWindow;
+  if (TaskWindow* task = ActiveTask()) context = task->HelpContext();
+  else if (lastHelpContext_ != 0) context = lastHelpContext_;
+  if (!help_) {
+    help_ = new HelpWindow(nullptr);
+    help_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  help_->ShowContext(HelpFileName(), context);
+}
+
+// --- expert mode --------------------------------------------------------------
+
+// Without expert mode the ring offsets fall back to their defaults and the types
+// that only expert mode offers give way to the horizontal dial.
+static void ApplyExpertMode(DialSettings& s, bool on) {
+  s.ExpertMode = on;
+  if (on) return;
+  s.RingHoleOffset = 0.0;
+  s.RingHoleOffsetMax = s.Obliquity / 2.0;
+  if (s.DialTypeCode == 'c' || s.DialTypeCode == 'm') SelectDialType(s, 'h');
+}
+
+void MainWindow::ToggleExpertMode() {
+  expertMode_ = !Settings().ExpertMode;
+  Action("Expertenmode")->setChecked(expertMode_);
+  const std::string title = std::string("Skiagraf ") + kVersion + ", Info";
+  if (expertMode_)
+    Ui().ShowMessage(title, Message(68) + " on!",
+                     MessageIcon::Information);
+  else
+    Ui().ShowMessage(title, Message(67), MessageIcon::Information);
+  ApplyExpertMode(Settings(), expertMode_);
+  // Windows that list the dial types show those of the new mode.
+  CloseChildrenWith("Form5");
+  for (TaskWindow* task : Children()) {
+    const QString name = task->objectName();
+    if (name.startsWith("F4") || name.startsWith("Form4")) {
+      OpenTask(name.startsWith("F4") ? "F4" : "Form4");
+      break;
+    }
+  }
+}
+
+// --- hints, keys, events --------------------------------------------------------
+
+void MainWindow::SetHints(bool on) {
+  hintsOn_ = on;
+  if (Action("Hinweise")->isChecked() != on) Action("Hinweise")->setChecked(on);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip && !hintsOn_) return true;
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && gallery_->isVisible()) {
+    gallery_->StopAndHide();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  FillPopupCaptions();
+  UpdateCommands();
+  (wizardState_ != WizardState::None ? wizardPopup_ : popup_)->popup(event->globalPos());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (gallery_ && gallery_->isVisible()) gallery_->ShowCentred();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  CloseChildrenExcept("");
+  if (!Children().isEmpty()) {
+    event->ignore();
+    return;
+  }
+  wizardState_ = WizardState::None;
+  if (help_) help_->close();
+  event->accept();
+}
+
+QPrinter& MainWindow::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
 }
 
 }  // namespace skiagraf::gui

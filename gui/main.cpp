@@ -1,10 +1,20 @@
 #include <QApplication>
+#include <QLocale>
 
 #include "MainWindow.h"
+#include "QtUserInterface.h"
+#include "base/UserInterface.h"
+#include "model/DialSettings.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Numbers are always written with "." whatever the desktop's locale.
+  QLocale::setDefault(QLocale::c());
+  skiagraf::InitDialSettings(skiagraf::Settings());
+  skiagraf::gui::QtUserInterface ui;
+  skiagraf::ScopedUserInterface installed(ui);
   skiagraf::gui::MainWindow window;
+  ui.SetParent(&window);
   window.show();
   return app.exec();
 }

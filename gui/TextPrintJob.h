@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QStringList>
+#include <memory>
+
+class QPrinter;
+
+namespace skiagraf::gui {
+
+// Prints lines of plain text, Courier 11 in black, on a printer. The job stays open
+// between calls, so that text printed without form feed continues on the same page;
+// Finish() ends the job, which ejects the page (or completes the PDF file).
+class TextPrintJob {
+ public:
+  explicit TextPrintJob(QPrinter& printer) : printer_(printer) {}
+  ~TextPrintJob() { Finish(); }
+
+  // False when the printer cannot be started.
+  bool Print(const QStringList& lines);
+  void Finish();
+  bool Open() const { return painter_ != nullptr; }
+
+ private:
+  QPrinter& printer_;
+  std::unique_ptr<QPainter> painter_;
+  int y_ = 0;
+};
+
+}  // namespace skiagraf::gui
