@@ -51,6 +51,11 @@ std::string Phrase(int n, Language language);
 // Phrases first..last as a list (for radio groups and combo boxes).
 std::vector<std::string> PhraseList(int first, int last);
 
+// The annual-table radio group (tag 54) shows phrases 114..116 and, as its
+// fourth item, the meridian-passage table; its caption is a phrase as well.
+inline constexpr int kPhraseTransitTableItem = 119;
+inline constexpr int kPhraseAnnualTableCaption = 120;
+
 // Title table entry n (1..48).
 std::string Title(int n);
 std::string Title(int n, Language language);

@@ -92,6 +92,17 @@ TEST(Phrases, EveryNumberHasTextInBothLanguagesAndNoneOutside) {
   }
 }
 
+TEST(Phrases, AnnualTableGroupHasFourItemsAndACaption) {
+  std::vector<std::string> items = PhraseList(114, 116);
+  items.push_back(Phrase(kPhraseTransitTableItem, Language::German));
+  ASSERT_EQ(items.size(), 4u);
+  for (const auto& item : items) EXPECT_FALSE(item.empty());
+  EXPECT_FALSE(Phrase(kPhraseAnnualTableCaption, Language::English).empty());
+  // The fourth item is not one of the first three.
+  EXPECT_NE(items[3], items[0]);
+  EXPECT_NE(items[3], items[2]);
+}
+
 TEST(Phrases, OneArgumentFormFollowsTheCurrentLanguage) {
   LanguageGuard guard;
   SetCurrentLanguage(Language::German);
