@@ -84,7 +84,7 @@ class HpglWriter {
   // ";CI r;" around the pen position, radius in plotter units.
   void Circle(double radius);
   // ";AA cx cy sweep;": arc about the centre from the pen position, sweep in degrees
-  // (positive counter-clockwise).
+  // (positive counter-clockwise). Like PD it draws only with the pen down.
   void ArcAbsolute(double cx, double cy, double sweepDegrees);
   void Dashed();  // ";LT 2,2;"
   void Solid();   // ";LT ;"

@@ -137,6 +137,7 @@ void HpglSurface::Arc(PointD c1, PointD c2, PointD start, PointD end) {
   if (std::fabs(rx - ry) <= 1e-9 * std::max(rx, ry)) {
     auto from = Rounded({centre.first + rx * std::cos(r0), centre.second + rx * std::sin(r0)});
     if (!plotterAt_ || *plotterAt_ != from) writer_.PenUp(from.first, from.second);
+    writer_.PenDown({});  // AA draws only with the pen down
     writer_.ArcAbsolute(centre.first, centre.second, sweep);
     plotterAt_.reset();  // the arc ends between plotter units
     return;

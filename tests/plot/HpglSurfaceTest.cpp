@@ -121,6 +121,8 @@ TEST_F(HpglSurfaceTest, CircularArcsRunCounterClockwiseAsOnScreen) {
     HpglSurface s(w, 1000, 1000, 1, 1000);
     s.SetPen(Pen(6));
     s.Arc({50, 50}, {150, 150}, c.start, c.end);
+    // a plotter draws AA only with the pen down
+    EXPECT_NE(o.str().find(";PD;;AA 100 900 "), std::string::npos) << o.str();
     auto dxf = ConvertHpglText(o.str(), 1, 1).dxf;
     std::vector<DxfEntity> arcs;
     for (auto& e : DxfEntities(dxf)) {
