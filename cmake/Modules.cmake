@@ -33,6 +33,7 @@ function(skiagraf_test_module name)
   target_link_libraries(${target} PRIVATE skiagraf_core ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${target} PRIVATE
     SKIAGRAF_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    SKIAGRAF_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     SKIAGRAF_CLI="$<TARGET_FILE:skiagraf-cli>")
   add_dependencies(${target} skiagraf-cli)
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST

@@ -128,9 +128,11 @@ void MainWindow::BuildMenu() {
   std::vector<QMenu*> menus(3, nullptr);
   auto* a4a3 = new QActionGroup(this);
   auto* languages = new QActionGroup(this);
-  for (const MenuEntry& e : MainMenuLayout()) {
+  const std::vector<std::string> captions = MainMenuCaptions(CurrentLanguage());
+  for (size_t i = 0; i < MainMenuLayout().size(); ++i) {
+    const MenuEntry& e = MainMenuLayout()[i];
     QAction* action = nullptr;
-    const QString caption = QString::fromUtf8(e.caption);
+    const QString caption = QString::fromStdString(captions[i]);
     if (e.submenu) {
       QMenu* menu = e.level == 0 ? menuBar()->addMenu(caption) : menus[e.level - 1]->addMenu(caption);
       menu->setObjectName(QString(e.name) + "Menu");

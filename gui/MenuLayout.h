@@ -8,11 +8,10 @@
 namespace skiagraf::gui {
 
 // One real entry of the main menu (separators are not entries). `level` 0 is a
-// menu of the menu bar, 1 an item of it, 2 an item of a sub-menu. The caption is
-// the one the window is built with; the language lists replace it at run time.
+// menu of the menu bar, 1 an item of it, 2 an item of a sub-menu. Entry k takes
+// caption k of the language's menu caption list.
 struct MenuEntry {
   const char* name;
-  const char* caption;
   int level;
   bool submenu;
   const char* key;  // short-cut in Qt's portable notation, "" for none
