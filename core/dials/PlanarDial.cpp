@@ -293,55 +293,15 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
     out.SetFont(font);
   }
 
-  // 5. Date lines and equinox days.
-  const std::vector<DateLine> dates = DateLineList(s.DateLineMode, s);
-  const int march21 = DayOfYear(f.year, 3, 21), september23 = DayOfYear(f.year, 9, 23);
-  const double eps = s.SolsticeDeclination;
+  // The foot point S of the polar style, in canvas coordinates.
+  const PointD styleOffset = StyleFootOffset(f, C);
+  const double Sx = styleOffset.x, Sy = styleOffset.y;
+  const PointD S{x0 + Sx, y0 - Sy};
+  PlanarFamilyContext ctx{s, f, vp, out, view.angles, !f.umbrella, S, right, H, type == 'h' ? 1.0 : -1.0};
 
-  // One date line: 0 h .. 24 h in quarter hours; the first sample only positions the pen.
-  auto traceDeclination = [&](double delta) {
-    LineTracer t(f, vp, out);
-    for (int i = 0; i <= 96; ++i) {
-      const double hourAngle = 15.0 * (i * 0.25 + f.timeShift) - 180.0;
-      const HorizontalPosition p = HorizontalCoordinates(hourAngle, delta, f.workLatitude);
-      if (i == 0) t.Start({p.Altitude, p.Azimuth});
-      else t.Next({p.Altitude, p.Azimuth});
-    }
-    out.EndLine();
-  };
-
-  // 6. Days with a whole number of daylight hours.
-  if (s.WholeHourDateLines) {
-    out.SelectPen(11);
-    const auto table = DaylightHourDeclinations(s.Latitude, eps);
-    for (int sign : {+1, -1})
-      for (int n = 0; n <= 12; ++n) {
-        if (table[static_cast<size_t>(n)] > eps) continue;
-        if (n > 0 && table[static_cast<size_t>(n)] == 0.0) continue;  // no such day
-        if (n == 0 && sign < 0) continue;                             // the equinox line once
-        traceDeclination(sign * table[static_cast<size_t>(n)]);
-      }
-  }
-
-  // 7. Date lines.
-  out.SelectPen(1);
-  for (const DateLine& d : dates) {
-    if (d.day == 0) continue;
-    if (s.DateLineMode == '0' && d.zodiacIndex > 0) {
-      traceDeclination(s.EclipticDeclinations[static_cast<size_t>(6 * (d.zodiacIndex - 1))]);
-    } else if (d.day == march21 || d.day == september23) {
-      traceDeclination(0.0);
-    } else {
-      LineTracer t(f, vp, out);
-      for (int i = 0; i <= 96; ++i) {
-        const SunPosition p = SunPositionAtTime(f.year, d.day, false, i * 0.25 + f.timeShift, f.workLatitude,
-                                                f.apparentReference, f.zoneMeridian);
-        if (i == 0) t.Start({p.Altitude, p.Azimuth});
-        else t.Next({p.Altitude, p.Azimuth});
-      }
-      out.EndLine();
-    }
-  }
+  // 5.-7. Days with a whole number of daylight hours, then the date lines.
+  DrawWholeHourDateLines(ctx);
+  DrawDateLines(ctx);
 
   // 8. Gnomon scale bar.
   {
@@ -381,26 +341,7 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
     out.SetFont(font);
   }
 
-  // The foot point S of the polar style, in canvas coordinates.
-  double Sx = 0, Sy = 0;
-  if (type == 'h') {
-    double phi = s.Latitude;
-    if (std::fabs(phi) < 1e-5) phi = phi < 0 ? -1e-5 : 1e-5;
-    Sy = -C / TanD(phi);
-  } else {
-    double D = f.wallDeclination;
-    if (std::fabs(std::fabs(D) - 90) < 0.07) D = D > 0 ? (D >= 90 ? 90.07 : 89.93) : (D <= -90 ? -90.07 : -89.93);
-    const double phi = std::fabs(std::fabs(s.Latitude) - 90) < 0.001 ? Sgn(s.Latitude) * 89.999 : s.Latitude;
-    const double z = f.inclination;
-    double I = CosD(D) * SinD(z) - SinD(phi) * CosD(z) / CosD(phi);
-    if (std::fabs(I) < 1e-5) I = (Sgn(I) + 0.5) * 1e-5;
-    Sx = -C * SinD(D) / I;
-    Sy = C * (CosD(z) * CosD(D) + SinD(phi) * SinD(z) / CosD(phi)) / I;
-  }
-  const PointD S{x0 + Sx, y0 - Sy};
-
   // 10. Hour-line families.
-  PlanarFamilyContext ctx{s, f, vp, out, view.angles, !f.umbrella, S, right, H, type == 'h' ? 1.0 : -1.0};
   DrawPlanarHourFamilies(ctx);
 
   // 14. Polar-style footprint (not on umbrella dials).

@@ -7,6 +7,7 @@
 #include "astro/RiseSet.h"
 #include "astro/SunPosition.h"
 #include "base/UserInterface.h"
+#include "dials/DateLines.h"
 #include "dials/DegreeMath.h"
 #include "dials/DialText.h"
 #include "dials/PlanarGeometry.h"
@@ -40,6 +41,7 @@ void TraceHourFamily(PlanarFamilyContext& c, int a, int b, int startDay, bool me
       const double T = h + static_cast<double>(i) / parts;
       if (T > b) continue;  // only its first sample would be taken: nothing is drawn
       c.out.SelectPen(i == 0 ? fullPen : subPen);
+      c.out.BeginLine({PlanarLineInfo::Kind::Hour, {}, T});
       LineTracer tracer(f, c.view, c.out);
       double farthest = 0.01;
       bool haveFar = false;
@@ -78,7 +80,9 @@ void TraceHourFamily(PlanarFamilyContext& c, int a, int b, int startDay, bool me
         const double L = S.x >= c.drawingRight - S.x ? S.x : c.drawingRight - 2;
         const double k = c.lineDirection;
         c.out.MoveTo(S);
-        c.out.LineTo({S.x - k * L * SinD(ang), S.y - k * L * CosD(ang)});
+        // The angle is taken on the face with y downwards; an output with y upwards
+        // mirrors the y step.
+        c.out.LineTo({S.x - k * L * SinD(ang), S.y - c.view.ySign * k * L * CosD(ang)});
         c.out.EndLine();
       }
     }
@@ -94,12 +98,14 @@ int PartsPerHour(char intervalCode) {
 
 void DrawStraightHourLines(PlanarFamilyContext& c) {
   const DialSettings& s = c.settings;
+  c.out.BeginFamily(PlanarFamily::StraightHours);
   TraceHourFamily(c, s.MainTimeStart, s.MainTimeEnd, 171, false, PartsPerHour(s.BifilarHourInterval), 3, 8,
                   c.frame.apparentReference, s.HourLinesToStyleFoot && !s.UmbrellaMode && c.hasStyleFoot);
 }
 
 void DrawMeanTimeLines(PlanarFamilyContext& c) {
   const DialSettings& s = c.settings;
+  c.out.BeginFamily(PlanarFamily::MeanTimeLines);
   TraceHourFamily(c, s.EotTimeStart, s.EotTimeEnd, 1, true, PartsPerHour(s.EotHourInterval), 4, 2,
                   c.frame.meanReference, false);
 }
@@ -107,7 +113,9 @@ void DrawMeanTimeLines(PlanarFamilyContext& c) {
 void DrawAnalemmaWithMarks(PlanarFamilyContext& c) {
   const DialSettings& s = c.settings;
   const PlanarFrame& f = c.frame;
+  c.out.BeginFamily(PlanarFamily::MeanTimeLines);
   TraceHourFamily(c, s.AnalemmaHour, s.AnalemmaHour, 1, true, 1, 4, 2, f.meanReference, false);
+  c.out.BeginFamily(PlanarFamily::AnalemmaMarks);
   static const std::vector<std::vector<int>> kMarkDays = {{1}, {1, 15}, {7, 22}, {1, 11, 21}, {1, 8, 15, 22}};
   const auto& days = kMarkDays[static_cast<size_t>(std::clamp(s.AnalemmaMarkDays, 0, 4))];
   LineTracer tracer(f, c.view, c.out);
@@ -134,6 +142,7 @@ void DrawTemporalHours(PlanarFamilyContext& c) {
   const int first = std::clamp(s.TemporalStart, 0, 12), last = std::clamp(s.TemporalEnd, 0, 12);
   const int parts = std::clamp(s.TemporalInterval, 0, 3) + 1;
   const int june21 = DayOfYear(f.year, 6, 21);
+  c.out.BeginFamily(PlanarFamily::TemporalHours);
   c.out.SelectPen(10);
 
   auto halfDayArc = [&](double delta) {
@@ -151,6 +160,7 @@ void DrawTemporalHours(PlanarFamilyContext& c) {
     for (int k = 0; k < parts; ++k) {
       const double tau = n + static_cast<double>(k) / parts;
       if (tau > last) continue;
+      c.out.BeginLine({PlanarLineInfo::Kind::TemporalHour, {}, tau});
       LineTracer tracer(f, c.view, c.out);
       auto sampleDay = [&](int day) {
         const double delta =
@@ -203,6 +213,7 @@ void DrawBabylonianItalianHours(PlanarFamilyContext& c, bool italian) {
   const int b = italian ? s.ItalianEnd : s.BabylonianEnd;
   const int parts = (italian ? s.ItalianInterval : s.BabylonianInterval) + 1;
   const int pen = italian ? 6 : 7;
+  c.out.BeginFamily(italian ? PlanarFamily::ItalianHours : PlanarFamily::BabylonianHours);
 
   // The 19 days from 21 June to 21 December: the 1st, 11th and 21st of each month.
   struct Day {
@@ -224,6 +235,8 @@ void DrawBabylonianItalianHours(PlanarFamilyContext& c, bool italian) {
       const double part = static_cast<double>(k) / std::max(1, parts);
       if (n + part > b) continue;
       c.out.SelectPen(k == 0 ? pen : 8);
+      c.out.BeginLine(
+          {italian ? PlanarLineInfo::Kind::ItalianHour : PlanarLineInfo::Kind::BabylonianHour, {}, n + part});
       LineTracer tracer(f, c.view, c.out);
       bool labelled = false;
       for (const Day& d : days) {
@@ -236,9 +249,7 @@ void DrawBabylonianItalianHours(PlanarFamilyContext& c, bool italian) {
                                                 f.zoneMeridian);
         const TracedSample smp = tracer.Next(AltAz(p));
         if (k == 0 && n % 2 == 0 && d.september21 && smp.visible && !labelled) {
-          const double th = c.out.TextHeight();
-          const std::string text = std::to_string(n);
-          c.out.Label({smp.point.x, italian ? smp.point.y + 0.1 * th : smp.point.y - 1.1 * th}, text);
+          c.out.HourLabel(smp.point, std::to_string(n), italian);
           c.out.MoveTo(smp.point);
           labelled = true;
         }
@@ -281,6 +292,7 @@ void DrawAltitudeLines(PlanarFamilyContext& c) {
   const int parts = setting + 1;
   const double step = 10.0 / parts;
   const int june21 = DayOfYear(f.year, 6, 21), dec21 = DayOfYear(f.year, 12, 21);
+  c.out.BeginFamily(PlanarFamily::AltitudeLines);
   c.out.SelectPen(5);
 
   auto project = [&](double h, double A) -> SunAltAz {
@@ -308,12 +320,77 @@ void DrawAltitudeLines(PlanarFamilyContext& c) {
       aDec = -(180 - std::fabs(aDec));
     }
     for (int side : {+1, -1}) {
+      c.out.BeginLine({PlanarLineInfo::Kind::Altitude, {}, h});
       LineTracer tracer(f, c.view, c.out);
       const double dir = aDec >= aJune ? 2.0 : -2.0;
       const int n = static_cast<int>(std::floor(std::fabs(aDec - aJune) / 2.0));
       for (int i = 0; i <= n + 1; ++i) {
         const double A = i <= n ? aJune + dir * i : aDec;
         tracer.Next(project(h, side * A));
+      }
+      c.out.EndLine();
+    }
+  }
+}
+
+namespace {
+
+// One date line of declination delta: 0 h .. 24 h in quarter hours; the first sample
+// only positions the pen.
+void TraceDeclinationLine(PlanarFamilyContext& c, double delta, const PlanarLineInfo& info) {
+  const PlanarFrame& f = c.frame;
+  c.out.BeginLine(info);
+  LineTracer t(f, c.view, c.out);
+  for (int i = 0; i <= 96; ++i) {
+    const double hourAngle = 15.0 * (i * 0.25 + f.timeShift) - 180.0;
+    const HorizontalPosition p = HorizontalCoordinates(hourAngle, delta, f.workLatitude);
+    if (i % 4 == 0) c.out.WholeHourSample(i / 4);
+    if (i == 0) t.Start(AltAz(p));
+    else t.Next(AltAz(p));
+  }
+  c.out.EndLine();
+}
+
+}  // namespace
+
+void DrawWholeHourDateLines(PlanarFamilyContext& c) {
+  const DialSettings& s = c.settings;
+  if (!s.WholeHourDateLines) return;
+  const double eps = s.SolsticeDeclination;
+  c.out.SelectPen(11);
+  const auto table = DaylightHourDeclinations(s.Latitude, eps);
+  for (int sign : {+1, -1})
+    for (int n = 0; n <= 12; ++n) {
+      if (table[static_cast<size_t>(n)] > eps) continue;
+      if (n > 0 && table[static_cast<size_t>(n)] == 0.0) continue;  // no such day
+      if (n == 0 && sign < 0) continue;                             // the equinox line once
+      const double delta = sign * table[static_cast<size_t>(n)];
+      TraceDeclinationLine(c, delta, {PlanarLineInfo::Kind::Declination, {}, delta});
+    }
+}
+
+void DrawDateLines(PlanarFamilyContext& c) {
+  const DialSettings& s = c.settings;
+  const PlanarFrame& f = c.frame;
+  const std::vector<DateLine> dates = DateLineList(s.DateLineMode, s);
+  const int march21 = DayOfYear(f.year, 3, 21), september23 = DayOfYear(f.year, 9, 23);
+  c.out.SelectPen(1);
+  for (const DateLine& d : dates) {
+    if (d.day == 0) continue;
+    if (s.DateLineMode == '0' && d.zodiacIndex > 0) {
+      const double delta = s.EclipticDeclinations[static_cast<size_t>(6 * (d.zodiacIndex - 1))];
+      TraceDeclinationLine(c, delta, {PlanarLineInfo::Kind::Declination, {}, delta});
+    } else if (d.day == march21 || d.day == september23) {
+      TraceDeclinationLine(c, 0.0, {PlanarLineInfo::Kind::Date, d.label, 0});
+    } else {
+      c.out.BeginLine({PlanarLineInfo::Kind::Date, d.label, 0});
+      LineTracer t(f, c.view, c.out);
+      for (int i = 0; i <= 96; ++i) {
+        const SunPosition p = SunPositionAtTime(f.year, d.day, false, i * 0.25 + f.timeShift, f.workLatitude,
+                                                f.apparentReference, f.zoneMeridian);
+        if (i % 4 == 0) c.out.WholeHourSample(i / 4);
+        if (i == 0) t.Start(AltAz(p));
+        else t.Next(AltAz(p));
       }
       c.out.EndLine();
     }

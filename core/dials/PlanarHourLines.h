@@ -29,6 +29,13 @@ int PartsPerHour(char intervalCode);
 // sun altitude. Latitude limits are reported through Ui().
 void DrawPlanarHourFamilies(PlanarFamilyContext& c);
 
+// The date lines of the days with a whole number of daylight hours (pen 11), when
+// that option is on.
+void DrawWholeHourDateLines(PlanarFamilyContext& c);
+// The date lines of the date-line option (pen 1): every day from 0 h to 24 h in
+// quarter hours; zodiac entries and the equinoxes by their declination.
+void DrawDateLines(PlanarFamilyContext& c);
+
 // The single families, for callers that need one of them.
 void DrawStraightHourLines(PlanarFamilyContext& c);
 void DrawMeanTimeLines(PlanarFamilyContext& c);

@@ -141,6 +141,7 @@ TracedSample LineTracer::Start(SunAltAz sun) {
 }
 
 void LineTracer::StartSample(const TracedSample& q) {
+  out_.Sampled(q);
   out_.MoveTo(q.point);
   last_ = q;
   started_ = true;
@@ -157,6 +158,7 @@ void LineTracer::NextSample(const TracedSample& q) {
     StartSample(q);
     return;
   }
+  out_.Sampled(q);
   const TracedSample& p = last_;
   if (p.visible && q.visible) {
     out_.LineTo(q.point);
@@ -169,6 +171,21 @@ void LineTracer::NextSample(const TracedSample& q) {
     out_.LineTo(q.point);
   }
   last_ = q;
+}
+
+PointD StyleFootOffset(const PlanarFrame& f, double C) {
+  if (f.type == 'h') {
+    double phi = f.latitude;
+    if (std::fabs(phi) < 1e-5) phi = phi < 0 ? -1e-5 : 1e-5;
+    return {0.0, -C / TanD(phi)};
+  }
+  double D = f.wallDeclination;
+  if (std::fabs(std::fabs(D) - 90) < 0.07) D = D > 0 ? (D >= 90 ? 90.07 : 89.93) : (D <= -90 ? -90.07 : -89.93);
+  const double phi = std::fabs(std::fabs(f.latitude) - 90) < 0.001 ? Sgn(f.latitude) * 89.999 : f.latitude;
+  const double z = f.inclination;
+  double I = CosD(D) * SinD(z) - SinD(phi) * CosD(z) / CosD(phi);
+  if (std::fabs(I) < 1e-5) I = (Sgn(I) + 0.5) * 1e-5;
+  return {-C * SinD(D) / I, C * (CosD(z) * CosD(D) + SinD(phi) * SinD(z) / CosD(phi)) / I};
 }
 
 PointD LineTracer::CutPoint(PointD p, PointD q) const {

@@ -74,6 +74,18 @@ struct TracedSample {
   bool inFront = false;
 };
 
+// The line families of a planar dial, for outputs that list them section by section.
+enum class PlanarFamily { StraightHours, MeanTimeLines, AnalemmaMarks, TemporalHours, BabylonianHours, ItalianHours,
+                          AltitudeLines };
+
+// What a traced line stands for, for outputs that list the lines one by one.
+struct PlanarLineInfo {
+  enum class Kind { Date, Declination, Hour, TemporalHour, BabylonianHour, ItalianHour, Altitude };
+  Kind kind = Kind::Hour;
+  std::string dateLabel;  // Date: the six-character label of the date line
+  double value = 0;       // Declination: degrees; hour kinds: the hour with its fraction; Altitude: degrees
+};
+
 // The receiving end of the constructions: the canvas draws, a plot file writes
 // commands. Pens are palette numbers 1..12.
 class PlanarOutput {
@@ -88,9 +100,30 @@ class PlanarOutput {
   virtual void Label(PointD anchor, const std::string& text) = 0;
   // A date mark on the figure-eight line: a small circle, filled red when `filled`.
   virtual void Mark(PointD centre, bool filled) = 0;
+  // The hour number of a Babylonian or Italian line beside its sample point: above
+  // the point, or below it for Italian hours. On a canvas the text cell is placed from
+  // the font height; a plot file places it in its own units.
+  virtual void HourLabel(PointD sample, const std::string& text, bool below) {
+    const double th = TextHeight();
+    Label({sample.x, below ? sample.y + 0.1 * th : sample.y - 1.1 * th}, text);
+  }
+  // Notices for listings; a drawing ignores them.
+  virtual void BeginFamily(PlanarFamily) {}
+  virtual void BeginLine(const PlanarLineInfo&) {}
+  // The next sample of a date line falls on the whole hour `hour`.
+  virtual void WholeHourSample(int) {}
+  // Every sample that the tracer has joined into a line (visible or not).
+  virtual void Sampled(const TracedSample&) {}
   // A message that is drawn instead of a family (temporal hours on southern latitudes).
   virtual double TextHeight() const = 0;
 };
+
+// The foot point S of the polar style relative to the gnomon foot, for a gnomon of
+// length C output units: x to the right, y upwards along the face. Type 'h':
+// (0, -C / tan phi) with |phi| raised to 1e-5; the other types with the guards for
+// a face turned almost exactly east or west, a latitude at a pole and a style
+// parallel to the face.
+PointD StyleFootOffset(const PlanarFrame& f, double C);
 
 // Joins the samples of one line with the segment rule.
 class LineTracer {
