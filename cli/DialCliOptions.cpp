@@ -31,7 +31,8 @@ std::optional<DialSettings> ReadDialDesign(const Options& options, const std::st
   };
   for (const Real& r : {Real{"--lat", &s.Latitude, -90, 90}, Real{"--lon", &s.Longitude, -180, 180},
                         Real{"--declination", &s.WallDeclination, -180, 180},
-                        Real{"--inclination", &s.WallInclination, 0, 175}}) {
+                        Real{"--inclination", &s.WallInclination, 0, 175},
+                        Real{"--gnomon", &s.GnomonHeight, 1, 1000}}) {
     if (const auto text = options.Value(r.name)) {
       const auto v = ParseRealText(*text);
       if (!v || *v < r.low || *v > r.high) {
@@ -76,7 +77,7 @@ std::optional<DialSettings> ReadDialDesign(const Options& options, const std::st
 
 const std::vector<std::string>& DialDesignValued() {
   static const std::vector<std::string> v = {"--settings", "--lang", "--type", "--lat", "--lon", "--declination",
-                                             "--inclination"};
+                                             "--inclination", "--gnomon"};
   return v;
 }
 
@@ -92,6 +93,7 @@ std::string DialDesignHelp() {
          "  --lat, --lon      latitude, longitude (degrees, east and south negative)\n"
          "  --declination D   wall declination (east negative)\n"
          "  --inclination Z   inclination of the face (0 horizontal .. 175)\n"
+         "  --gnomon MM       gnomon height in millimetres (1 .. 1000)\n"
          "  --umbrella        the umbrella dial of that orientation\n"
          "  --all-lines       every hour-line family and the daylight-hour date lines\n"
          "  --lang de|en      language of the texts (default: that of the settings)\n";

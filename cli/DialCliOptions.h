@@ -14,7 +14,7 @@
 namespace skiagraf::cli {
 
 // The design to work on. Without --settings: the defaults of InitDialSettings. Then the
-// overrides --type h|v|i, --lat, --lon, --declination, --inclination, --umbrella and
+// overrides --type h|v|i, --lat, --lon, --declination, --inclination, --gnomon, --umbrella and
 // --all-lines (every hour-line family and the daylight-hour date lines on). A file
 // that does not exist or that has a structural fault is refused with
 // "<command>: <reason>" on `err`. Sets the current language from --lang, or from the

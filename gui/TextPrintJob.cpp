@@ -12,7 +12,7 @@ bool TextPrintJob::Print(const QStringList& lines) {
       painter_.reset();
       return false;
     }
-    QFont font("Courier", 11);
+    QFont font("Courier", pointSize_);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     painter_->setFont(font);
@@ -31,6 +31,15 @@ bool TextPrintJob::Print(const QStringList& lines) {
     y_ += lineHeight;
   }
   return true;
+}
+
+void TextPrintJob::SetPointSize(int points) {
+  pointSize_ = points;
+  if (painter_) {
+    QFont font = painter_->font();
+    font.setPointSize(points);
+    painter_->setFont(font);
+  }
 }
 
 void TextPrintJob::Finish() {

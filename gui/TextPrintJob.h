@@ -21,11 +21,14 @@ class TextPrintJob {
   bool Print(const QStringList& lines);
   void Finish();
   bool Open() const { return painter_ != nullptr; }
+  // Point size of the following lines (11 until changed).
+  void SetPointSize(int points);
 
  private:
   QPrinter& printer_;
   std::unique_ptr<QPainter> painter_;
   int y_ = 0;
+  int pointSize_ = 11;
 };
 
 }  // namespace skiagraf::gui

@@ -306,7 +306,9 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
   // 8. Gnomon scale bar.
   {
     const double l = u / 2;
-    const double xb = f.umbrella ? std::round(C * r / 100.0) + u / 20 : l;
+    // Measured from the frame: on the printer page the margin m is filled white at
+    // the end, and a bar starting in it would lose its upright and part of its base.
+    const double xb = m + (f.umbrella ? std::round(C * r / 100.0) + u / 20 : l);
     plainPen(textColor, s.LineWidth, 4);
     surface.MoveTo({xb, bottom - l});
     surface.LineTo({xb, bottom - l - C});
