@@ -77,6 +77,9 @@ bool PrintConstruction(QPrinter& printer, DialSettings& s, const DrawingView& sc
   if (IsPlanar(type) || type == 'c') {
     const PointD f = screenView.foot;
     if ((f.x < 1 || f.y < 1 || f.x > canvasWidth || f.y > canvasHeight) && AskCancelForFootOutside()) return false;
+  } else if (std::fabs(s.Latitude) > 63 && s.TemporalHours) {
+    Ui().ShowMessage(Caption(CaptionKind::Problem), Message(64), MessageIcon::Error);
+    return false;
   }
   if (!SetUpLandscape(printer, setup)) return false;
   bool printed = false;
