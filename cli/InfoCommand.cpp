@@ -35,16 +35,8 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << "info: the dial data are given for planar dials (h, v, i); the design has type '" << type << "'\n";
     return 2;
   }
-  PlanarInfoOptions o;
-  o.dialType = type;
-  o.umbrella = s.UmbrellaMode;
-  o.wholeHourDateLines = s.WholeHourDateLines;
-  o.maxDeclination = s.SolsticeDeclination;
-  const double D = type == 'h' ? 0.0 : s.WallDeclination;
-  const double zeta = type == 'h' ? 0.0 : (type == 'v' ? 90.0 : s.WallInclination);
-  const double g = std::round(s.GnomonHeight * zoom * 100.0) / 100.0;
   PlanarInfoTexts texts;
-  PlanarDialInfoText(o, s.Latitude, s.Longitude, D, zeta, g, texts);
+  PlanarDialInfoOfRecord(s, std::round(s.GnomonHeight * zoom * 100.0) / 100.0, s.UmbrellaMode, texts);
   for (const auto& line : texts.lines) out << line << '\n';
   return 0;
 }

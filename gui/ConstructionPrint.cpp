@@ -38,6 +38,30 @@ bool SetUpLandscape(QPrinter& printer, const PrinterSetup& setup) {
 
 }  // namespace
 
+namespace {
+
+// One print job on the page in tenths of a millimetre: begins the document, draws,
+// ends it; a printer that cannot start or a failure while printing is reported.
+bool PrintDocument(QPrinter& printer, const std::function<void(QPainter&, const PrintPage&)>& draw) {
+  try {
+    QPainter painter;
+    printer.setFullPage(true);
+    if (!painter.begin(&printer)) {
+      ReportNotReady();
+      return false;
+    }
+    const PrintPage page = ConstructionPage(printer);
+    PrintPageTransform(painter, page.leftMm, page.topMm);
+    draw(painter, page);
+    if (painter.end()) return true;
+  } catch (const std::exception&) {
+  }
+  ReportCancelled();
+  return false;
+}
+
+}  // namespace
+
 PrintPage ConstructionPage(const QPrinter& printer) {
   PrintPage page;
   const QPageLayout layout = printer.pageLayout();
@@ -82,39 +106,17 @@ bool PrintConstruction(QPrinter& printer, DialSettings& s, const DrawingView& sc
     return false;
   }
   if (!SetUpLandscape(printer, setup)) return false;
-  bool printed = false;
-  try {
-    QPainter painter;
-    printer.setFullPage(true);
-    if (!painter.begin(&printer)) {
-      ReportNotReady();
-    } else {
-      const PrintPage page = ConstructionPage(printer);
-      PrintPageTransform(painter, page.leftMm, page.topMm);
-      DrawConstructionPage(painter, page.width, page.height, s, screenView, canvasWidth, canvasHeight);
-      printed = painter.end();
-      if (!printed) ReportCancelled();
-    }
-  } catch (const std::exception&) {
-    ReportCancelled();
-    printed = false;
-  }
+  const bool printed = PrintDocument(printer, [&](QPainter& painter, const PrintPage& page) {
+    DrawConstructionPage(painter, page.width, page.height, s, screenView, canvasWidth, canvasHeight);
+  });
   printer.setPageOrientation(QPageLayout::Portrait);
   return printed;
 }
 
 std::vector<std::string> AnglesTablePageLines(const DialSettings& s, double zoom, const std::string& sunlitText) {
   const char type = s.DialTypeCode;
-  PlanarInfoOptions options;
-  options.dialType = type;
-  options.umbrella = false;
-  options.wholeHourDateLines = s.WholeHourDateLines;
-  options.maxDeclination = s.SolsticeDeclination;
-  const double g = std::round(s.GnomonHeight * zoom * 100.0) / 100.0;
-  const double D = type == 'h' ? 0.0 : s.WallDeclination;
-  const double zeta = type == 'h' ? 0.0 : type == 'v' ? 90.0 : s.WallInclination;
   PlanarInfoTexts texts;
-  PlanarDialInfoText(options, s.Latitude, s.Longitude, D, zeta, g, texts);
+  PlanarDialInfoOfRecord(s, std::round(s.GnomonHeight * zoom * 100.0) / 100.0, false, texts);
   std::vector<std::string> lines = texts.lines;
   // Only the lines that belong on the page.
   lines.resize(std::min(lines.size(), static_cast<size_t>(type == 'h' ? 7 : 10)));
@@ -223,26 +225,12 @@ void DrawAnglesTablePage(QPainter& painter, const DialSettings& s, const HourLin
 bool PrintAnglesTable(QPrinter& printer, const DialSettings& s, const HourLineAngleTable& table, double zoom,
                       const std::string& title, const std::string& sunlitText, const PrinterSetup& setup) {
   if (setup && !setup(printer)) return false;
-  bool printed = false;
-  try {
-    QPainter painter;
-    printer.setFullPage(true);
-    if (!painter.begin(&printer)) {
-      ReportNotReady();
-      return false;
-    }
-    const PrintPage page = ConstructionPage(printer);
-    PrintPageTransform(painter, page.leftMm, page.topMm);
+  return PrintDocument(printer, [&](QPainter& painter, const PrintPage& page) {
     DrawAnglesTablePage(painter, s, table, zoom, title, sunlitText, [&] {
       printer.newPage();
       PrintPageTransform(painter, page.leftMm, page.topMm);
     });
-    printed = painter.end();
-    if (!printed) ReportCancelled();
-  } catch (const std::exception&) {
-    ReportCancelled();
-  }
-  return printed;
+  });
 }
 
 QStringList InformationListing(const std::vector<std::string>& lines) {

@@ -115,19 +115,7 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
   const char type = f.type;
 
   // 2. Umbrella plausibility.
-  if (type == 'i' && f.umbrella) {
-    if (r != 0 && AtanD(r / 100.0) + s.ConeAxisInclination > 85) {
-      Ui().ShowMessage(Caption(CaptionKind::Warning),
-                       Bilingual("Diese Neigung der Pultuhr ist beim gegebenen Kreisradius nicht möglich !",
-                                 "This plane inclinition is not possible for the given disk radius !"),
-                       MessageIcon::Warning);
-      return;
-    }
-    if (r == 0)
-      Ui().ShowMessage(Caption(CaptionKind::Error),
-                       Bilingual("Kreisradius = 0 ist nicht zulässig !", "Circle radius = 0  is not allowed"),
-                       MessageIcon::Error);
-  }
+  if (!UmbrellaDialPossible(s, f)) return;
 
   SurfaceOutput out(surface, s, onScreen);
   const Rgb textColor = PaletteColor(s, 4);

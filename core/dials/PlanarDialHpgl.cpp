@@ -156,19 +156,7 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
   // 1. Header.
   w.Header();
 
-  if (type == 'i' && f.umbrella) {
-    if (r != 0 && AtanD(r / 100.0) + s.ConeAxisInclination > 85) {
-      Ui().ShowMessage(Caption(CaptionKind::Warning),
-                       Bilingual("Diese Neigung der Pultuhr ist beim gegebenen Kreisradius nicht möglich !",
-                                 "This plane inclinition is not possible for the given disk radius !"),
-                       MessageIcon::Warning);
-      return false;
-    }
-    if (r == 0)
-      Ui().ShowMessage(Caption(CaptionKind::Error),
-                       Bilingual("Kreisradius = 0 ist nicht zulässig !", "Circle radius = 0  is not allowed"),
-                       MessageIcon::Error);
-  }
+  if (!UmbrellaDialPossible(s, f)) return false;
 
   // 3. Gnomon foot (placed on the screen, or the plot file's default).
   const PointD foot = o.placedFoot ? PointD{o.placedFoot->x * k, o.placedFoot->y * k}
@@ -179,16 +167,8 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
   std::optional<PlanarCoordinateList> list;
   if (o.coordinates) {
     list.emplace(*o.coordinates, foot, k);
-    PlanarInfoOptions info;
-    info.dialType = type;
-    info.umbrella = f.umbrella;
-    info.wholeHourDateLines = s.WholeHourDateLines;
-    info.maxDeclination = s.SolsticeDeclination;
-    const double D = type == 'h' ? 0.0 : s.WallDeclination;
-    const double zeta = type == 'h' ? 0.0 : type == 'v' ? 90.0 : f.inclination;
-    const double g = std::round(s.GnomonHeight * f.zoomUsed * 100.0) / 100.0;
     PlanarInfoTexts texts;
-    PlanarDialInfoText(info, s.Latitude, s.Longitude, D, zeta, g, texts);
+    PlanarDialInfoOfRecord(s, std::round(s.GnomonHeight * f.zoomUsed * 100.0) / 100.0, f.umbrella, texts);
     list->Header(texts.lines, s.BifilarLocalTime, f.umbrella, r, o.plotFileName);
   }
   HpglPlanarOutput out(w, list ? &*list : nullptr);

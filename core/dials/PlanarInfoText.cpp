@@ -155,4 +155,17 @@ void FaceInfoText(char dialType, double latitude, double longitude, double wallD
   texts.SubstyleDirectionText = FormatReal(d.SubstyleDirection, 8, 2);
 }
 
+PolarStyleData PlanarDialInfoOfRecord(const DialSettings& s, double gnomonHeight, bool umbrella,
+                                      PlanarInfoTexts& texts) {
+  const char type = s.DialTypeCode;
+  PlanarInfoOptions o;
+  o.dialType = type;
+  o.umbrella = umbrella;
+  o.wholeHourDateLines = s.WholeHourDateLines;
+  o.maxDeclination = s.SolsticeDeclination;
+  const double D = type == 'h' ? 0.0 : s.WallDeclination;
+  const double zeta = type == 'h' ? 0.0 : (type == 'v' ? 90.0 : s.WallInclination);
+  return PlanarDialInfoText(o, s.Latitude, s.Longitude, D, zeta, gnomonHeight, texts);
+}
+
 }  // namespace skiagraf

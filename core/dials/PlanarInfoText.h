@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dials/PlanarGeometry.h"
+#include "model/DialSettings.h"
 
 namespace skiagraf {
 
@@ -33,6 +34,12 @@ std::string PlanarDialTitle(char dialType, bool umbrella);
 PolarStyleData PlanarDialInfoText(const PlanarInfoOptions& options, double latitude, double longitude,
                                   double wallDeclination, double inclination, double gnomonHeight,
                                   PlanarInfoTexts& texts);
+
+// PlanarDialInfoText for the record's planar dial: type 'h' without declination and
+// inclination, 'v' with inclination 90, the others with the wall's inclination;
+// `gnomonHeight` as drawn (gnomon height x zoom, rounded to 0.01).
+PolarStyleData PlanarDialInfoOfRecord(const DialSettings& s, double gnomonHeight, bool umbrella,
+                                      PlanarInfoTexts& texts);
 
 // The short variant for one face of a dial made of planar faces: appends to
 // `texts.lines` without clearing and sets only SubstyleDirectionText.

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/UserInterface.h"
 #include "dials/DegreeMath.h"
+#include "dials/DialText.h"
 #include "dials/PlanarGeometry.h"
+#include "text/Texts.h"
 
 namespace skiagraf {
 
@@ -65,6 +68,23 @@ PlanarFrame PlanarEntry(const DialSettings& s, double zoom) {
   }
   f.gnomon = gs;
   return f;
+}
+
+bool UmbrellaDialPossible(const DialSettings& s, const PlanarFrame& f) {
+  if (f.type != 'i' || !f.umbrella) return true;
+  const double r = s.UmbrellaDiskRatio;
+  if (r != 0 && AtanD(r / 100.0) + s.ConeAxisInclination > 85) {
+    Ui().ShowMessage(Caption(CaptionKind::Warning),
+                     Bilingual("Diese Neigung der Pultuhr ist beim gegebenen Kreisradius nicht möglich !",
+                               "This plane inclinition is not possible for the given disk radius !"),
+                     MessageIcon::Warning);
+    return false;
+  }
+  if (r == 0)
+    Ui().ShowMessage(Caption(CaptionKind::Error),
+                     Bilingual("Kreisradius = 0 ist nicht zulässig !", "Circle radius = 0  is not allowed"),
+                     MessageIcon::Error);
+  return true;
 }
 
 FaceProjection ProjectOnFace(const PlanarFrame& f, SunAltAz sun) {

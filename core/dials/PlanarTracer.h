@@ -41,6 +41,11 @@ struct PlanarFrame {
 // The entry step: per-type parameters from the record, gnomon height x zoom.
 PlanarFrame PlanarEntry(const DialSettings& s, double zoom);
 
+// The plausibility check of an inclined umbrella dial: a disk too large for the
+// inclination refuses the dial (false, after a warning); a disk radius of 0 is
+// reported as an error and the dial is drawn all the same.
+bool UmbrellaDialPossible(const DialSettings& s, const PlanarFrame& f);
+
 // A sun position (degrees; azimuth from south, west positive).
 struct SunAltAz {
   double altitude = 0;
