@@ -214,7 +214,10 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
 
   // The page viewport of the shared geometry: y up, visible area and cutting
   // rectangle of the plot file. The upper limit of the visible area is the page top,
-  // on an inclined face the horizon.
+  // on an inclined face the horizon. Only points on the page count as visible, and
+  // lines leaving it end at its border: readers that do not cut at the clipping
+  // window (hp2xx drops a segment with an end outside it, the DXF converter keeps
+  // texts and circles outside it) then show the same drawing as a plotter.
   double upper = pageH;
   PlanarViewport vp;
   vp.origin = {x0, y0};
@@ -224,7 +227,7 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
   vp.cutTop = 0;
   vp.cutRight = pageW;
   vp.cutBottom = pageH;
-  vp.visible = [&](PointD p) { return std::fabs(p.x) < 1.1 * Wp && p.y < std::min(1.1 * Hp, upper) && p.y > -0.1; };
+  vp.visible = [&](PointD p) { return p.x >= 0 && p.x <= pageW && p.y >= 0 && p.y <= std::min(pageH, upper); };
 
   // Projects a sun position with the gnomon foot moved to `at`.
   auto projectAt = [&](PointD at, const SunPosition& p) {
@@ -342,9 +345,9 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
     if (std::fabs(zeta) < 1e-12) zeta = 1e-12;
     yH = f.umbrella ? y0 + Cp / SinD(zeta) : y0 + Cp * CosD(zeta) / SinD(zeta);
     yH = std::min(yH, pageH);
-    w.Write(";SP 5;PU 0 " + HpglInt(yH) + ";PD " + Pair(16400 * K, yH));
+    w.Write(";SP 5;PU 0 " + HpglInt(yH) + ";PD " + Pair(pageW, yH));
   } else if (type == 'v') {
-    w.Write(";SP 5;PU 5 " + HpglInt(y0) + ";PD " + Pair(16400 * K, y0));
+    w.Write(";SP 5;PU 5 " + HpglInt(y0) + ";PD " + Pair(pageW, y0));
   }
 
   // 7. Polar style (the style triangle folded into the face) and S.

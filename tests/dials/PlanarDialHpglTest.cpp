@@ -124,7 +124,7 @@ TEST_F(PlanarHpglTest, ClippingWindowsAndHorizon) {
   EXPECT_NE(Write(Design('v', 48, 0)).find(";IW 0 11010 16151 0;"), std::string::npos);
   // An inclined face with inclination 0 has its horizon at the page top.
   const std::string flat = Write(Design('i', 48, 0, 0));
-  EXPECT_NE(flat.find(";SP 5;PU 0 11038;PD 16400 11038"), std::string::npos);
+  EXPECT_NE(flat.find(";SP 5;PU 0 11038;PD 16157 11038"), std::string::npos);
   EXPECT_NE(flat.find("IW 0 0 16157 11038;"), std::string::npos);
 }
 
