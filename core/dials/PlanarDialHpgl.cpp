@@ -237,7 +237,9 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
 
   if (type != 'v') {
     // Title block of the horizontal and inclined types.
-    double X = 5200 * K, Y = 1000 * K;
+    // The inclined type's block reaches 1160 units below its anchor: its default
+    // anchor stands higher, so that the legend lines stay on the page.
+    double X = 5200 * K, Y = (type == 'i' ? 1200 : 1000) * K;
     if (o.placedText) {
       X = o.placedText->x * K;
       Y = std::min(o.placedText->y * K, 10800 * K);

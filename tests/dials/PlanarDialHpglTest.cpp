@@ -81,6 +81,8 @@ TEST_F(PlanarHpglTest, HeaderGridAndTitleBlocks) {
   // The legend lines: the other types move to the line start (PU), the vertical one
   // draws from the pen position (PD).
   EXPECT_NE(h.find(";SP 1;PU 5200 440;PD 5905 440;SP 4;LB  Tagesweg des Schattens \x03"), std::string::npos);
+  // The inclined type's legend stays on the page with the default anchor.
+  EXPECT_NE(Write(Design('i', 48, 20, 60)).find(";SP 3;PU 5200 40;PD 5810 40"), std::string::npos);
   const std::string v = Write(Design('v', 48, 20));
   EXPECT_NE(v.find(";PU 9000 440;SP 1;PD 9690 440;SP 4;LB  Tagesweg des Schattens \x03"), std::string::npos);
   EXPECT_NE(v.find("LBSüdabweichung =  20.00 Grad\x03"), std::string::npos);
