@@ -9,6 +9,7 @@
 #include "dials/DialDispatch.h"
 #include "dials/HourLineAngles.h"
 #include "draw/SvgSurface.h"
+#include "plot/PlotSave.h"
 
 namespace skiagraf::cli {
 namespace {
@@ -16,6 +17,7 @@ namespace {
 struct PlotRequest {
   DialSettings settings;
   double width = 1120, height = 790;
+  bool onScreen = true;  // false: the printer's page in tenths of a millimetre
   DrawingView view;
   std::string output;
 };
@@ -23,7 +25,7 @@ struct PlotRequest {
 // Draws the design on an SVG canvas of the requested size.
 int WriteSvg(PlotRequest& r, std::ostream& err) {
   SvgSurface surface(r.width, r.height);
-  if (!ConstructDial(surface, true, r.view, r.settings)) {
+  if (!ConstructDial(surface, r.onScreen, r.view, r.settings)) {
     err << "plot: dial type '" << r.settings.DialTypeCode << "' has no construction yet\n";
     return 2;
   }
@@ -34,10 +36,28 @@ int WriteSvg(PlotRequest& r, std::ostream& err) {
   return 0;
 }
 
-// One writer per output format; further formats go beside "svg".
+// Writes the design through its plot-file routine as HPGL, or as DXF converted from it.
+int WritePlot(PlotRequest& r, std::ostream& err, PlotFormat format) {
+  const DialSettings& s = r.settings;
+  if (!PlotRoutineFor(s)) {
+    err << "plot: dial type '" << s.DialTypeCode << "' has no plot-file routine yet\n";
+    return 2;
+  }
+  PlotSaveOptions options;
+  options.lineWeight = s.PlotLineWeight;
+  options.dxfUnitScale = DxfUnitScaleForDialType(s.DialTypeCode);
+  const PlotSaveResult result = SavePlotFileUnlessRefused(
+      [&](HpglWriter& writer) { return WriteDialPlot(writer, r.view, s); }, format, r.output, options);
+  for (const std::string& line : result.conversionLog) err << line << '\n';
+  return result.saved ? 0 : 1;
+}
+
+// One writer per output format.
 const std::map<std::string, std::function<int(PlotRequest&, std::ostream&)>>& Writers() {
   static const std::map<std::string, std::function<int(PlotRequest&, std::ostream&)>> writers = {
       {"svg", WriteSvg},
+      {"hpgl", [](PlotRequest& r, std::ostream& err) { return WritePlot(r, err, PlotFormat::Hpgl); }},
+      {"dxf", [](PlotRequest& r, std::ostream& err) { return WritePlot(r, err, PlotFormat::Dxf); }},
   };
   return writers;
 }
@@ -47,7 +67,7 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   std::string error;
   std::vector<std::string> valued = DialDesignValued(), flags = DialDesignFlags();
   valued.insert(valued.end(), {"--format", "-o", "--size", "--zoom", "--foot"});
-  flags.insert(flags.end(), {"--grid", "--a3", "--no-footer"});
+  flags.insert(flags.end(), {"--grid", "--a3", "--no-footer", "--print"});
   if (!options.Parse(args, valued, flags, error)) {
     err << "plot: " << error << '\n';
     return 2;
@@ -65,6 +85,11 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return 2;
   }
   r.output = *output;
+  if (options.Has("--print")) {
+    r.onScreen = false;
+    r.width = 2800;  // the printable area of a landscape A4 page in tenths of a millimetre
+    r.height = 2000;
+  }
   if (const auto size = options.Value("--size")) {
     std::smatch m;
     static const std::regex kSize("([0-9]{2,5})x([0-9]{2,5})");
@@ -111,15 +136,20 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 const bool registered = RegisterCommand(
-    {"plot", "draw the construction into a file (svg)",
-     "Usage: skiagraf-cli plot [--settings FILE] --format svg -o OUT [--size WxH]\n"
-     "                         [--zoom Z] [--foot X,Y] [--grid] [--a3] [--no-footer] [--lang de|en]\n\n"
+    {"plot", "draw the construction into a file (svg, hpgl, dxf)",
+     "Usage: skiagraf-cli plot [--settings FILE] --format svg|hpgl|dxf -o OUT [--size WxH]\n"
+     "                         [--print] [--zoom Z] [--foot X,Y] [--grid] [--a3] [--no-footer]\n"
+     "                         [--lang de|en]\n\n"
      "Draws the design as the drawing window draws it on a canvas of W x H pixels\n"
-     "(default 1120x790) and writes it as an SVG picture.\n\n" +
+     "(default 1120x790) and writes it as an SVG picture; or writes the plot file the\n"
+     "drawing window saves (HPGL, or DXF converted from it) for the dial types that\n"
+     "have one.\n\n" +
          DialDesignHelp() +
-         "  --format svg      output format (default svg)\n"
+         "  --format F        output format: svg (default), hpgl or dxf\n"
          "  -o OUT            the file to write\n"
          "  --size WxH        canvas size in pixels (default 1120x790)\n"
+         "  --print           svg: draw as on the printer's page, in tenths of a millimetre\n"
+         "                    (default size 2800x2000, a landscape A4 page)\n"
          "  --zoom Z          zoom of the gnomon height (default 1)\n"
          "  --foot X,Y        gnomon foot on the canvas (default: the window's default place)\n"
          "  --grid            draw the 10 mm grid\n"
