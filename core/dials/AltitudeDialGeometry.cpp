@@ -328,6 +328,20 @@ AltitudeDialGeometry BuildAltitudeDial(const DialSettings& s, const AltitudeDial
 
 namespace skiagraf {
 
+PointD PlaceWithoutOverlap(std::vector<LabelBox>& placed, LabelBox box, PointD step) {
+  auto overlaps = [&](const LabelBox& a) {
+    return std::any_of(placed.begin(), placed.end(), [&](const LabelBox& b) {
+      return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+    });
+  };
+  for (int i = 0; i < 8 && overlaps(box); ++i) {
+    box.x += step.x;
+    box.y += step.y;
+  }
+  placed.push_back(box);
+  return {box.x, box.y};
+}
+
 std::pair<std::string, std::string> AltitudeDialTitle(AltitudeDialKind kind) {
   if (kind == AltitudeDialKind::Shepherd)
     return {Bilingual("Zylindersonnenuhr", " Cylinder Sundial"), Bilingual(" (Hirtensonnenuhr)", " (Shepherds´ Dial)")};

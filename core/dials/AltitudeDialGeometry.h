@@ -146,6 +146,15 @@ AltitudeDialGeometry BuildAltitudeDial(const DialSettings& s, const AltitudeDial
 HourCurve TraceHourLine(const DialSettings& s, const HourLine& line, const AltitudeDialDimensions& dims,
                         const DateAxis& axis, double mmPerDay);
 
+// Hour numbers start close together where the lines begin; each number moves by
+// `step` (output units) until its box no longer overlaps one placed before. Boxes
+// are (left, top, width, height) in output units with y downwards; the placed box
+// is added to `placed` and its top-left corner returned.
+struct LabelBox {
+  double x = 0, y = 0, w = 0, h = 0;
+};
+PointD PlaceWithoutOverlap(std::vector<LabelBox>& placed, LabelBox box, PointD step);
+
 // --- Texts both outputs write, in the current language ---
 
 // "Zylindersonnenuhr" and " (Hirtensonnenuhr)", or "Höhensonnenuhr (horiz.)" (second empty).

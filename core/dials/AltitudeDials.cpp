@@ -84,12 +84,16 @@ class AltitudeCanvas {
         for (const PointD& p : piece) points.push_back(map.At(p));
         surface_.Polyline(points);
       }
+    }
+    std::vector<LabelBox> placed;
+    for (const HourCurve& c : g.curves) {
       if (!c.labelled) continue;
       LabelFont(c.line.canvasPen);
       const PointD at = map.At(c.pieces.front().front());
       const double w = surface_.TextWidth(c.label), h = LabelHeight();
-      if (numbersAbove) surface_.TextOut({at.x - w / 2, at.y - h - 2}, c.label);
-      else surface_.TextOut({at.x - w - 4, at.y - h / 2}, c.label);
+      const PointD p = numbersAbove ? PlaceWithoutOverlap(placed, {at.x - w / 2, at.y - h - 2, w, h}, {0, -h})
+                                    : PlaceWithoutOverlap(placed, {at.x - w - 4, at.y - h / 2, w, h}, {-w - 4, 0});
+      surface_.TextOut(p, c.label);
     }
   }
 
@@ -182,27 +186,28 @@ void DrawShepherdsDial(DrawSurface& surface, bool onScreen, DrawingView& view, c
 
   canvas.Curves(g, map, false);
 
-  // Title block below the scale, at 36 % of the width; pulled up when the page is full.
+  // Title block in the band below the scale, at 36 % of the width: title and subtitle,
+  // and the position and time lines beside them.
   const double tf = onScreen ? (view.largeFont ? 23 : 16) : 40;
   const auto [title, subtitle] = AltitudeDialTitle(AltitudeDialKind::Shepherd);
-  const double blockHeight = 2.2 * tf + 2.4 * f;
-  double ty = std::min(bottom + 0.4 * f, H - m - blockHeight - 2);
+  const double ty = bottom + std::max(2.0, (H - m - bottom - 2.2 * tf) / 2);
   const double tx = m + std::round(0.36 * Wu);
   canvas.Font(tf, PaletteColor(s, 4));
   surface.TextOut({tx, ty}, title);
   surface.TextOut({tx, ty + 1.1 * tf}, subtitle);
-  ty += 2.2 * tf;
+  const double px = tx + std::max(surface.TextWidth(title), surface.TextWidth(subtitle)) + 2 * f;
   canvas.LabelFont(4);
-  surface.TextOut({tx, ty}, AltitudeDialPositionLine(s, false));
-  surface.TextOut({tx, ty + 1.2 * f}, AltitudeDialTimeLine(s, AltitudeDialKind::Shepherd, false, g.plan.temporalDrawn));
+  surface.TextOut({px, ty + 0.1 * tf}, AltitudeDialPositionLine(s, false));
+  surface.TextOut({px, ty + 1.2 * tf},
+                  AltitudeDialTimeLine(s, AltitudeDialKind::Shepherd, false, g.plan.temporalDrawn));
 
   // The gnomon at its true length, lower left.
   {
-    const double x0 = m + (onScreen ? 8 : 60), y0 = H - m - (onScreen ? 10 : 80);
+    const double x0 = m + (onScreen ? 8 : 60), y0 = H - m - 0.5 * f;
     canvas.PlainPen(kPurple, s.LineWidth);
     surface.Polyline({{x0, y0 - 1.5 * f}, {x0, y0}, {x0 + dims.gnomon * F, y0}});
     canvas.Font(f, kPurple);
-    surface.TextOut({x0 + 6, y0 - 1.5 * f}, GnomonLengthText(dims.gnomon));
+    surface.TextOut({x0 + 6, y0 - 1.3 * f}, GnomonLengthText(dims.gnomon));
   }
 
   if (ShepherdAxisReduced(s)) {
@@ -257,17 +262,21 @@ void DrawHorizontalAltitudeDial(DrawSurface& surface, bool onScreen, DrawingView
 
   canvas.Curves(g, map, true);
 
-  // The edge symbol at the upper right: the edge of height b standing on its plate.
+  // The edge symbol at the upper right: the edge of height b standing on its plate,
+  // its text in two lines below it.
   {
     const std::string text = EdgeHeightText(dims.gnomon);
+    const auto cut = text.find('=') + 1;
+    const std::string first = text.substr(0, cut), second = text.substr(text.find_first_not_of(' ', cut));
     canvas.LabelFont(4);
-    const double tw = surface.TextWidth(text);
+    const double tw = 1.2 * std::max(surface.TextWidth(first), surface.TextWidth(second));
     const double sh = 2 * f;
-    const double x0 = std::max(xEnd + f, W - m - tw - 6);
+    const double x0 = std::min(xEnd + f, W - m - tw - 4);
     const double y0 = top + sh;
     canvas.Pen(4, s.LineWidth);
     surface.Polyline({{x0 + 3 * f, y0}, {x0, y0}, {x0, y0 - sh}});
-    surface.TextOut({x0, y0 + 0.4 * f}, text);
+    surface.TextOut({x0, y0 + 0.4 * f}, first);
+    surface.TextOut({x0, y0 + 1.6 * f}, second);
   }
 
   // Title block below the plates.

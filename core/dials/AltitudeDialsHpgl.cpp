@@ -87,13 +87,18 @@ void WriteCurves(PlotPen& plot, const AltitudeDialGeometry& g, const PlotScale& 
   }
   w.LineWidthForTexts();
   plot.LabelSize();
-  const double k = plot.K();
+  const double k = plot.K(), h = kLabelHeight * k;
+  // Label boxes with y downwards (the page's y negated), as PlaceWithoutOverlap takes them.
+  std::vector<LabelBox> placed;
   for (const HourCurve& c : g.curves) {
     if (!keep(c.line) || !c.labelled) continue;
     plot.Pen(c.line.plotPen);
     const PointD at = map.At(c.pieces.front().front());
-    if (numbersAbove) plot.Text({at.x - plot.LabelWidth(c.label) / 2, at.y + 50 * k}, c.label);
-    else plot.Text({at.x - plot.LabelWidth(c.label) - 40 * k, at.y - kLabelHeight / 2 * k}, c.label);
+    const double w = plot.LabelWidth(c.label);
+    const PointD p = numbersAbove ? PlaceWithoutOverlap(placed, {at.x - w / 2, -(at.y + 50 * k + h), w, h}, {0, -h})
+                                  : PlaceWithoutOverlap(placed, {at.x - w - 40 * k, -(at.y + h / 2), w, h},
+                                                        {-w - 40 * k, 0});
+    plot.Text({p.x, -p.y - h}, c.label);
   }
   w.Write(";LT;");
 }
