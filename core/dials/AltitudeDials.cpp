@@ -263,7 +263,8 @@ void DrawHorizontalAltitudeDial(DrawSurface& surface, bool onScreen, DrawingView
   canvas.Curves(g, map, true);
 
   // The edge symbol at the upper right: the edge of height b standing on its plate,
-  // its text in two lines below it.
+  // its text in two lines below it; below the plates' right end when the text does
+  // not fit beside them.
   {
     const std::string text = EdgeHeightText(dims.gnomon);
     const auto cut = text.find('=') + 1;
@@ -271,8 +272,9 @@ void DrawHorizontalAltitudeDial(DrawSurface& surface, bool onScreen, DrawingView
     canvas.LabelFont(4);
     const double tw = 1.2 * std::max(surface.TextWidth(first), surface.TextWidth(second));
     const double sh = 2 * f;
-    const double x0 = std::min(xEnd + f, W - m - tw - 4);
-    const double y0 = top + sh;
+    const bool beside = xEnd + f + tw <= W - m;
+    const double x0 = beside ? xEnd + f : std::max(xF, xEnd - tw);
+    const double y0 = beside ? top + sh : bottom + 1.5 * f + sh;
     canvas.Pen(4, s.LineWidth);
     surface.Polyline({{x0 + 3 * f, y0}, {x0, y0}, {x0, y0 - sh}});
     surface.TextOut({x0, y0 + 0.4 * f}, first);

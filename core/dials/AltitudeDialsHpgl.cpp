@@ -241,19 +241,21 @@ void WriteHorizontal(HpglWriter& w, const DialSettings& s) {
 
   WriteCurves(plot, g, map, true, [](const HourLine&) { return true; });
 
+  // Title block below the plates, as on the canvas.
   w.LineWidthForTexts();
   plot.Pen(4);
   plot.TitleSize();
-  plot.Text({left, 10750}, AltitudeDialTitle(AltitudeDialKind::Horizontal).first);
+  plot.Text({left, bottom - 700}, AltitudeDialTitle(AltitudeDialKind::Horizontal).first);
   plot.LabelSize();
-  plot.Text({5200, 10880}, AltitudeDialPositionLine(s, true));
-  plot.Text({5200, 10700}, AltitudeDialTimeLine(s, AltitudeDialKind::Horizontal, true, g.plan.temporalDrawn));
+  plot.Text({left, bottom - 1000}, AltitudeDialPositionLine(s, true));
+  plot.Text({left, bottom - 1200}, AltitudeDialTimeLine(s, AltitudeDialKind::Horizontal, true, g.plan.temporalDrawn));
 
-  // The edge symbol: upper right when its text fits there, otherwise below the plates.
+  // The edge symbol: upper right when its text fits there, otherwise below the
+  // plates' right end.
   const std::string text = EdgeHeightText(dims.gnomon);
   const double tw = plot.LabelWidth(text);
   PointD base{end + 300, top - 500};
-  if (base.x + tw > hpgl::kPageWidth - 100) base = {left, bottom - 700};
+  if (base.x + tw > hpgl::kPageWidth - 100) base = {std::max(left + 5000, end - tw), bottom - 500};
   plot.Polyline({{base.x + 3 * kLabelHeight, base.y}, base, {base.x, base.y + 2 * kLabelHeight}});
   plot.Text({base.x, base.y - 300}, text);
   w.Write(";IN;");
