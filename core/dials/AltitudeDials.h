@@ -22,8 +22,8 @@ void DrawHorizontalAltitudeDial(DrawSurface& surface, bool onScreen, DrawingView
 // hours are asked for at a latitude where they cannot be constructed.
 bool WriteAltitudeDialHpgl(HpglWriter& writer, const DialSettings& s, bool shepherd);
 
-// The first lines of the notice that replaces a dial with impossible temporal hours,
-// and the title shown below them.
+// The title written below the notice that replaces a dial with impossible temporal
+// hours ("ZYLINDER - SONNENUHR " or "Höhensonnenuhr (horiz.)").
 std::string AltitudeDialRefusalTitle(bool shepherd);
 
 }  // namespace skiagraf

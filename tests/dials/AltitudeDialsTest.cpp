@@ -67,6 +67,8 @@ struct ShadowCase {
   int hour;
 };
 
+void PrintTo(const ShadowCase& c, std::ostream* os) { *os << c.day << "." << c.month << ". " << c.hour << " h"; }
+
 class ShepherdShadowTest : public ::testing::TestWithParam<ShadowCase> {};
 
 // The shadow tip lies L tan h below the gnomon: on the canvas that is the distance
@@ -151,6 +153,8 @@ struct RefusalCase {
   double latitude;
   bool refused;
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.type << " at " << c.latitude; }
 
 class TemporalLatitudeTest : public ::testing::TestWithParam<RefusalCase> {};
 
