@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/Ephemeris.h"
+#include "astro/SunPosition.h"
+#include "base/UserInterface.h"
+#include "dials/DialDispatch.h"
+#include "dials/PlanarDial.h"
+#include "dials/PlanarGeometry.h"
+#include "dials/PlanarHourLines.h"
+#include "dials/PlanarTracer.h"
+#include "draw/RecordingSurface.h"
+#include "text/Language.h"
+
+namespace skiagraf {
+namespace {
+
+using Kind = RecordingSurface::Kind;
+
+// Pens with colours that nothing else on the drawing uses, so that the lines of one
+// family can be told apart.
+ColorRef Unique(int pen) { return static_cast<ColorRef>(0x010203 * pen + 0x101010); }
+
+// A horizontal dial at 47 degrees with every line family off.
+DialSettings Bare(char type = 'h') {
+  DialSettings s = DefaultDialSettings();
+  s.DialTypeCode = type;
+  s.UmbrellaMode = false;
+  s.Latitude = 47;
+  s.Longitude = -9.5;
+  s.ZoneMeridian = -15;
+  s.WallDeclination = 0;
+  s.WallInclination = 0;
+  s.GnomonHeight = 35;
+  s.ApparentTimeLines = s.MeanTimeLines = s.MarkAnalemma = false;
+  s.TemporalHours = s.BabylonianHours = s.ItalianHours = s.AltitudeLines = false;
+  s.WholeHourDateLines = false;
+  s.HourLinesToStyleFoot = s.PolarTriangle = false;
+  s.DateLineMode = '3';
+  for (int k = 1; k <= ColorPalette::kPens; ++k) s.ColorPalette.Pens[static_cast<size_t>(k - 1)] = Unique(k);
+  return s;
+}
+
+Rgb PenColor(const DialSettings& s, int pen) { return PaletteColor(s, pen); }
+
+// The lines of one colour, joined into polylines where one line starts at the end
+// of the previous one.
+std::vector<std::vector<PointD>> Polylines(const RecordingSurface& r, Rgb color) {
+  std::vector<std::vector<PointD>> out;
+  for (const auto* op : r.LinesInColor(color)) {
+    const PointD a = op->points[0], b = op->points[1];
+    if (out.empty() || !(out.back().back() == a)) out.push_back({a});
+    out.back().push_back(b);
+  }
+  return out;
+}
+
+struct Drawn {
+  RecordingSurface surface;
+  DrawingView view;
+};
+
+// Draws the dial on a canvas of w x h with the gnomon foot at `foot`.
+void Draw(Drawn& d, const DialSettings& s, PointD foot, double zoom = 1.0) {
+  d.view.foot = foot;
+  d.view.zoom = zoom;
+  DrawPlanarDial(d.surface, true, d.view, s);
+}
+
+// Where the sun of `day` at clock time `t` falls on the canvas of a non-inclined dial.
+PointD Expected(const DialSettings& s, const Drawn& d, int day, double t, bool mean, double reference) {
+  const PlanarFrame f = PlanarEntry(s, d.view.zoom);
+  const SunPosition p = SunPositionAtTime(s.ReferenceYear, day, mean, t, f.workLatitude, reference, f.zoneMeridian);
+  const FaceProjection fp = ProjectOnFace(f, {p.Altitude, p.Azimuth});
+  const double C = f.gnomon * d.surface.Width() / 280.0;
+  return {d.view.foot.x + C * fp.x, d.view.foot.y + C * fp.y};
+}
+
+void ExpectNear(PointD a, PointD b) {
+  EXPECT_NEAR(a.x, b.x, 1e-6);
+  EXPECT_NEAR(a.y, b.y, 1e-6);
+}
+
+class PlanarDialTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentLanguage(Language::German); }
+  ScriptedUserInterface ui_;
+  ScopedUserInterface scoped_{ui_};
+};
+
+TEST_F(PlanarDialTest, StraightHourLineRunsFromDay171ToDay365) {
+  DialSettings s = Bare();
+  s.ApparentTimeLines = true;
+  s.MainTimeStart = s.MainTimeEnd = 12;
+  s.BifilarHourInterval = '0';
+  Drawn d{RecordingSurface(1120, 790), {}};
+  Draw(d, s, {560, 592});
+  const auto lines = Polylines(d.surface, PenColor(s, 3));
+  ASSERT_EQ(lines.size(), 1u);
+  // Day 171, then 176, 179, ... 365: 64 steps, every one of them on the dial.
+  EXPECT_EQ(lines[0].size(), 65u);
+  ExpectNear(lines[0].front(), Expected(s, d, 171, 12, false, s.ZoneMeridian));
+  ExpectNear(lines[0][1], Expected(s, d, 176, 12, false, s.ZoneMeridian));
+  ExpectNear(lines[0].back(), Expected(s, d, 365, 12, false, s.ZoneMeridian));
+  // Local apparent noon lies on the meridian: a straight vertical line through P.
+  for (const PointD& p : lines[0]) EXPECT_NEAR(p.x, 560, 1e-6);
+}
+
+TEST_F(PlanarDialTest, FigureEightLineCoversTheYear) {
+  DialSettings s = Bare();
+  s.MeanTimeLines = true;
+  s.EotTimeStart = s.EotTimeEnd = 12;
+  s.EotHourInterval = '0';
+  s.PlanarLocalTime = true;
+  Drawn d{RecordingSurface(1120, 790), {}};
+  Draw(d, s, {560, 592});
+  // Pen 4 is also the text colour (the cross at P, the gnomon bar): the loop is the
+  // one long polyline.
+  std::vector<std::vector<PointD>> lines;
+  for (const auto& l : Polylines(d.surface, PenColor(s, 4)))
+    if (l.size() > 10) lines.push_back(l);
+  ASSERT_EQ(lines.size(), 1u);
+  // Day 1, then 6, 9, ... 363.
+  EXPECT_EQ(lines[0].size(), 121u);
+  ExpectNear(lines[0].front(), Expected(s, d, 1, 12, true, s.ZoneMeridian));
+  ExpectNear(lines[0].back(), Expected(s, d, 363, 12, true, s.ZoneMeridian));
+  // The loop leaves the meridian on both sides: the equation of time at work.
+  double left = 1e9, right = -1e9;
+  for (const PointD& p : lines[0]) {
+    left = std::min(left, p.x);
+    right = std::max(right, p.x);
+  }
+  EXPECT_LT(left, 555);
+  EXPECT_GT(right, 565);
+}
+
+TEST_F(PlanarDialTest, DateLineStartsWithAPenMoveAndClosesAtTwentyFourHours) {
+  // Above the polar circle the sun of the summer solstice never sets: the whole
+  // date line lies on the dial.
+  DialSettings s = Bare();
+  s.Latitude = 80;
+  s.DateLineMode = '0';  // zodiac: traced by declination
+  Drawn d{RecordingSurface(4000, 4000), {}};
+  Draw(d, s, {2000, 2000}, 0.5);
+  const Rgb pen1 = PenColor(s, 1);
+  const auto lines = Polylines(d.surface, pen1);
+  ASSERT_FALSE(lines.empty());
+  const auto& june = lines.front();
+  // 97 samples: the first only positions the pen, the other 96 draw.
+  EXPECT_EQ(june.size(), 97u);
+  ExpectNear(june.front(), june.back());
+  // The pen was moved to the 0 h sample before the first line was drawn.
+  const auto& ops = d.surface.Ops();
+  for (size_t i = 0; i < ops.size(); ++i) {
+    if (ops[i].kind == Kind::Line && ops[i].pen.color == pen1) {
+      ASSERT_GT(i, 0u);
+      EXPECT_EQ(ops[i - 1].kind, Kind::Move);
+      EXPECT_EQ(ops[i - 1].points[0], june.front());
+      break;
+    }
+  }
+}
+
+TEST_F(PlanarDialTest, SubdivisionSettingFourDrawsSixParts) {
+  EXPECT_EQ(PartsPerHour('4'), 6);
+  EXPECT_EQ(PartsPerHour('3'), 4);
+  DialSettings s = Bare();
+  s.ApparentTimeLines = true;
+  s.MainTimeStart = 12;
+  s.MainTimeEnd = 13;
+  s.BifilarHourInterval = '4';
+  Drawn d{RecordingSurface(1120, 790), {}};
+  Draw(d, s, {560, 592});
+  // 12:00 and 13:00 in the full-hour pen, 12:10 .. 12:50 in the subdivision pen;
+  // nothing beyond the end of the range.
+  EXPECT_EQ(Polylines(d.surface, PenColor(s, 3)).size(), 2u);
+  const auto parts = Polylines(d.surface, PenColor(s, 8));
+  ASSERT_EQ(parts.size(), 5u);
+  // Each part lies further to the right: afternoon shadows turn towards the east.
+  for (size_t i = 1; i < parts.size(); ++i) EXPECT_GT(parts[i].front().x, parts[i - 1].front().x);
+}
+
+TEST_F(PlanarDialTest, HourLinesMeetInS) {
+  // Straight lines of local apparent time all pass through S, the point where the
+  // polar style meets the face.
+  for (char type : {'h', 'v'}) {
+    DialSettings s = Bare(type);
+    s.WallDeclination = type == 'v' ? -11.7 : 0;
+    s.ApparentTimeLines = true;
+    s.MainTimeStart = 8;
+    s.MainTimeEnd = 16;
+    s.BifilarHourInterval = '0';
+    Drawn d{RecordingSurface(1120, 790), {}};
+    const PointD foot = type == 'v' ? PointD{560, 35} : PointD{560, 592};
+    Draw(d, s, foot);
+    const double C = 35.0 * 1120 / 280;
+    const PolarStyleData st = ComputePolarStyle(s.Latitude, type == 'v' ? s.WallDeclination : 0,
+                                                type == 'v' ? 90 : 0, C);
+    const PointD S{foot.x + st.Sx, foot.y - st.Sy};
+    const auto lines = Polylines(d.surface, PenColor(s, 3));
+    ASSERT_GE(lines.size(), 7u) << type;
+    for (const auto& l : lines) {
+      const PointD a = l.front(), b = l.back();
+      // Distance of S from the line through the two ends.
+      const double dist = std::fabs((b.x - a.x) * (a.y - S.y) - (a.x - S.x) * (b.y - a.y)) / std::hypot(b.x - a.x, b.y - a.y);
+      EXPECT_LT(dist, 0.05) << type;
+    }
+  }
+}
+
+TEST_F(PlanarDialTest, ItalianHoursAt66DegreesDrawNothingAndSaySo) {
+  DialSettings s = Bare();
+  s.Latitude = 66;
+  s.ItalianHours = true;
+  Drawn d{RecordingSurface(1120, 790), {}};
+  Draw(d, s, {560, 592});
+  EXPECT_TRUE(d.surface.LinesInColor(PenColor(s, 6)).empty());
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].text, "Italische und Babylonische Stunden\nsind nicht möglich (zu hohe geogr. Breite)!");
+  // The rest of the dial is still drawn.
+  EXPECT_TRUE(d.surface.HasText("Horizontale SONNENUHR"));
+}
+
+TEST_F(PlanarDialTest, SmallGnomonIsRaisedToFiveMillimetres) {
+  DialSettings s = Bare();
+  s.GnomonHeight = 30;
+  Drawn d{RecordingSurface(1120, 790), {}};
+  Draw(d, s, {560, 592}, 0.1);
+  EXPECT_DOUBLE_EQ(d.view.zoom, 5.0 / 30.0);
+  EXPECT_TRUE(d.surface.HasText("(=  5.00)"));
+}
+
+TEST_F(PlanarDialTest, DispatchTableDrawsOnlyKnownLetters) {
+  RecordingSurface r(400, 300);
+  DrawingView view;
+  DialSettings s = Bare();
+  for (char letter = 'a'; letter <= 'z'; ++letter) {
+    const bool planar = letter == 'h' || letter == 'i' || letter == 'v';
+    EXPECT_EQ(ConstructionFor(letter) != nullptr, planar) << letter;
+  }
+  s.DialTypeCode = 'q';
+  EXPECT_FALSE(ConstructDial(r, true, view, s));
+  EXPECT_TRUE(r.Ops().empty());
+  EXPECT_EQ(ConstructionFor('A'), nullptr);
+}
+
+}  // namespace
+}  // namespace skiagraf
