@@ -162,6 +162,21 @@ TEST_F(PlanarDialTest, DateLineStartsWithAPenMoveAndClosesAtTwentyFourHours) {
   }
 }
 
+TEST_F(PlanarDialTest, ScreenFormatA3ShrinksTheDialWithoutChangingTheZoom) {
+  DialSettings s = Bare();
+  s.ApparentTimeLines = true;
+  s.MainTimeStart = s.MainTimeEnd = 12;
+  Drawn a4{RecordingSurface(1120, 790), {}}, a3{RecordingSurface(1120, 790), {}};
+  a3.view.a3 = true;
+  Draw(a4, s, {560, 592});
+  Draw(a3, s, {560, 592});
+  EXPECT_DOUBLE_EQ(a3.view.zoom, 1.0);
+  const auto l4 = Polylines(a4.surface, PenColor(s, 3)), l3 = Polylines(a3.surface, PenColor(s, 3));
+  ASSERT_EQ(l4.size(), 1u);
+  ASSERT_EQ(l3.size(), 1u);
+  EXPECT_NEAR((l3[0].back().y - 592) / (l4[0].back().y - 592), 280.0 / 420.0, 1e-9);
+}
+
 TEST_F(PlanarDialTest, SubdivisionSettingFourDrawsSixParts) {
   EXPECT_EQ(PartsPerHour('4'), 6);
   EXPECT_EQ(PartsPerHour('3'), 4);
