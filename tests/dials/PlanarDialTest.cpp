@@ -196,30 +196,48 @@ TEST_F(PlanarDialTest, SubdivisionSettingFourDrawsSixParts) {
   for (size_t i = 1; i < parts.size(); ++i) EXPECT_GT(parts[i].front().x, parts[i - 1].front().x);
 }
 
-TEST_F(PlanarDialTest, HourLinesMeetInS) {
+TEST_F(PlanarDialTest, HourLinesMeetInSAndFigureEightsStraddleThem) {
   // Straight lines of local apparent time all pass through S, the point where the
-  // polar style meets the face.
-  for (char type : {'h', 'v'}) {
-    DialSettings s = Bare(type);
-    s.WallDeclination = type == 'v' ? -11.7 : 0;
-    s.ApparentTimeLines = true;
-    s.MainTimeStart = 8;
-    s.MainTimeEnd = 16;
-    s.BifilarHourInterval = '0';
+  // polar style meets the face; the loops of local mean time cross the straight
+  // line of their hour.
+  struct Face {
+    char type;
+    double D, zeta;
+    PointD foot;
+  };
+  for (const Face& face : {Face{'h', 0, 0, {560, 592}}, Face{'v', -11.7, 90, {560, 150}},
+                           Face{'i', -20, 40, {560, 592}}}) {
+    DialSettings s = Bare(face.type);
+    s.WallDeclination = face.D;
+    s.WallInclination = face.zeta;
+    s.ApparentTimeLines = s.MeanTimeLines = true;
+    s.BifilarLocalTime = s.PlanarLocalTime = true;
+    s.MainTimeStart = s.EotTimeStart = 9;
+    s.MainTimeEnd = s.EotTimeEnd = 14;  // the summer sun of 15 h leaves the east-declining wall
+    s.BifilarHourInterval = s.EotHourInterval = '0';
     Drawn d{RecordingSurface(1120, 790), {}};
-    const PointD foot = type == 'v' ? PointD{560, 35} : PointD{560, 592};
-    Draw(d, s, foot);
-    const double C = 35.0 * 1120 / 280;
-    const PolarStyleData st = ComputePolarStyle(s.Latitude, type == 'v' ? s.WallDeclination : 0,
-                                                type == 'v' ? 90 : 0, C);
-    const PointD S{foot.x + st.Sx, foot.y - st.Sy};
+    Draw(d, s, face.foot, 0.5);  // small enough for every loop to lie on the canvas
+    const double C = 17.5 * 1120 / 280;
+    const PolarStyleData st = ComputePolarStyle(s.Latitude, face.D, face.zeta, C);
+    const PointD S{face.foot.x + st.Sx, face.foot.y - st.Sy};
     const auto lines = Polylines(d.surface, PenColor(s, 3));
-    ASSERT_GE(lines.size(), 7u) << type;
-    for (const auto& l : lines) {
-      const PointD a = l.front(), b = l.back();
-      // Distance of S from the line through the two ends.
-      const double dist = std::fabs((b.x - a.x) * (a.y - S.y) - (a.x - S.x) * (b.y - a.y)) / std::hypot(b.x - a.x, b.y - a.y);
-      EXPECT_LT(dist, 0.05) << type;
+    std::vector<std::vector<PointD>> loops;
+    for (const auto& l : Polylines(d.surface, PenColor(s, 4)))
+      if (l.size() > 10) loops.push_back(l);
+    ASSERT_EQ(lines.size(), 6u) << face.type;
+    ASSERT_EQ(loops.size(), 6u) << face.type;
+    for (size_t h = 0; h < lines.size(); ++h) {
+      const PointD a = lines[h].front(), b = lines[h].back();
+      const double length = std::hypot(b.x - a.x, b.y - a.y);
+      auto side = [&](PointD p) { return ((b.x - a.x) * (p.y - a.y) - (p.x - a.x) * (b.y - a.y)) / length; };
+      EXPECT_LT(std::fabs(side(S)), 0.05) << face.type << " hour " << 9 + h;
+      double least = 0, most = 0;
+      for (const PointD& p : loops[h]) {
+        least = std::min(least, side(p));
+        most = std::max(most, side(p));
+      }
+      EXPECT_LT(least, -1.0) << face.type << " hour " << 9 + h;
+      EXPECT_GT(most, 1.0) << face.type << " hour " << 9 + h;
     }
   }
 }
