@@ -71,7 +71,8 @@ void TraceHourFamily(PlanarFamilyContext& c, int a, int b, int startDay, bool me
       }
       if (farthest < 0.1) {
         const int hi = static_cast<int>(std::floor(T + 1e-9));
-        const int part = static_cast<int>(std::lround((T - hi) * 6.0));
+        // The table holds part j of hour n at [n][j], j counted in its own steps.
+        const int part = static_cast<int>(std::lround((T - hi) * c.angles->Parts));
         if (hi < 0 || hi > 24 || part < 0 || part > 5) continue;
         const double ang = c.angles->Angles[static_cast<size_t>(hi)][static_cast<size_t>(part)];
         if (ang == kNoAngle) continue;

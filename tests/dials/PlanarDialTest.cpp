@@ -6,6 +6,7 @@
 #include "astro/SunPosition.h"
 #include "base/UserInterface.h"
 #include "dials/DialDispatch.h"
+#include "dials/HourLineAngles.h"
 #include "dials/PlanarDial.h"
 #include "dials/PlanarGeometry.h"
 #include "dials/PlanarHourLines.h"
@@ -240,6 +241,31 @@ TEST_F(PlanarDialTest, HourLinesMeetInSAndFigureEightsStraddleThem) {
       EXPECT_GT(most, 1.0) << face.type << " hour " << 9 + h;
     }
   }
+}
+
+TEST_F(PlanarDialTest, HalfHourLineContinuedFromSTakesItsOwnAngle) {
+  // The 18:30 and 19:30 lines of a horizontal dial have no sample on the drawing;
+  // continued to S they are drawn from S in the direction of their own angles in
+  // the angles table.
+  DialSettings s = Bare();
+  s.ApparentTimeLines = true;
+  s.HourLinesToStyleFoot = true;
+  s.MainTimeStart = 18;
+  s.MainTimeEnd = 20;
+  s.BifilarHourInterval = '1';
+  const HourLineAngleTable angles = ComputeHourLineAngles(s, false, 35.0);
+  Drawn d{RecordingSurface(1120, 790), {}};
+  d.view.angles = &angles;
+  Draw(d, s, {560, 400});
+  const double C = 35.0 * 1120 / 280;
+  const PointD S{560, 400 + C / std::tan(47 * 3.14159265358979323846 / 180)};
+  std::vector<double> directions;
+  for (const auto* op : d.surface.LinesInColor(PenColor(s, 8)))
+    if (std::hypot(op->points[0].x - S.x, op->points[0].y - S.y) < 1e-6)
+      directions.push_back(std::atan2(S.x - op->points[1].x, S.y - op->points[1].y) * 180 / 3.14159265358979323846);
+  ASSERT_EQ(directions.size(), 2u);
+  EXPECT_NEAR(directions[0], angles.Angles[18][1], 1e-6);
+  EXPECT_NEAR(directions[1], angles.Angles[19][1], 1e-6);
 }
 
 TEST_F(PlanarDialTest, ItalianHoursAt66DegreesDrawNothingAndSaySo) {
