@@ -300,8 +300,11 @@ void DrawAltitudeLines(PlanarFamilyContext& c) {
 
   for (double h = 10.0 * std::floor(s.AltitudeLineStart / 10.0); h <= s.AltitudeLineEnd + 1e-9; h += step) {
     if (h > 113.45 - std::fabs(phi)) continue;  // never reached in June
-    double aJune = MorningAzimuthOfAltitude(f, phi >= 0 ? june21 : dec21, h, phi);
-    double aDec = h >= 66.55 - std::fabs(phi) ? 0.0 : MorningAzimuthOfAltitude(f, phi >= 0 ? dec21 : june21, h, phi);
+    // The ends are searched for the northern mirror image of the site (21 June is
+    // its summer), and mirrored north to south for a southern site.
+    const double north = std::fabs(phi);
+    double aJune = MorningAzimuthOfAltitude(f, june21, h, north);
+    double aDec = h >= 66.55 - north ? 0.0 : MorningAzimuthOfAltitude(f, dec21, h, north);
     if (aJune == -180.0) continue;
     if (aDec == -180.0) aDec = 0.0;
     if (phi < 0) {

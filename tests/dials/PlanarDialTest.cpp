@@ -268,6 +268,34 @@ TEST_F(PlanarDialTest, HalfHourLineContinuedFromSTakesItsOwnAngle) {
   EXPECT_NEAR(directions[1], angles.Angles[19][1], 1e-6);
 }
 
+TEST_F(PlanarDialTest, AltitudeLinesOnlyShowSunPositionsOfTheYear) {
+  // On a horizontal dial a point at distance r from P in direction A (from south,
+  // west positive) is the shadow of a sun at altitude atan(C / r) and azimuth A;
+  // that sun must have a declination the sun reaches in the year.
+  constexpr double kDeg = 3.14159265358979323846 / 180;
+  for (double phi : {47.0, -35.0}) {
+    DialSettings s = Bare();
+    s.Latitude = phi;
+    s.AltitudeLines = true;
+    Drawn d{RecordingSurface(1120, 790), {}};
+    const PointD foot{560, 395};
+    Draw(d, s, foot, 0.5);
+    const double C = 17.5 * 1120 / 280;
+    int checked = 0;
+    for (const auto* op : d.surface.LinesInColor(PenColor(s, 5))) {
+      const PointD p = op->points[1];
+      if (p.x <= 0.5 || p.x >= 1119.5 || p.y <= 0.5 || p.y >= 789.5) continue;  // cut at the border
+      const double dx = p.x - foot.x, dy = p.y - foot.y;
+      const double h = std::atan(C / std::hypot(dx, dy));
+      const double A = std::atan2(dx, -dy);
+      const double sinDelta = std::sin(phi * kDeg) * std::sin(h) - std::cos(phi * kDeg) * std::cos(h) * std::cos(A);
+      EXPECT_LE(std::fabs(std::asin(sinDelta) / kDeg), s.SolsticeDeclination + 0.5) << phi << " at " << p.x << "," << p.y;
+      ++checked;
+    }
+    EXPECT_GT(checked, 100) << phi;
+  }
+}
+
 TEST_F(PlanarDialTest, ItalianHoursAt66DegreesDrawNothingAndSaySo) {
   DialSettings s = Bare();
   s.Latitude = 66;
