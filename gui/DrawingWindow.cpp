@@ -68,6 +68,31 @@ QLabel* TaggedLabel(QWidget* parent, const char* name, int tag) {
   return l;
 }
 
+// A read-only memo of fixed-pitch lines.
+QPlainTextEdit* Memo(QWidget* parent, const char* name) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(name);
+  memo->setReadOnly(true);
+  memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  return memo;
+}
+
+// The foot row of a panel over the canvas: a print button on the left and a close
+// button on the right that hides the panel.
+QPushButton* PanelFoot(QWidget* panel, QVBoxLayout* layout, const char* printName, int printTag,
+                       const char* closeName) {
+  auto* row = new QHBoxLayout;
+  QPushButton* print = Button(panel, printName, printTag);
+  QPushButton* close = Button(panel, closeName, 7);
+  row->addWidget(print);
+  row->addStretch(1);
+  row->addWidget(close);
+  layout->addLayout(row);
+  QObject::connect(close, &QPushButton::clicked, panel, &QWidget::hide);
+  return print;
+}
+
 bool MovableFoot(char type) { return QByteArray("chimpvw").contains(type); }
 
 }  // namespace
@@ -238,21 +263,10 @@ void DrawingWindow::BuildWidgets() {
   stab->setAutoFillBackground(true);
   {
     auto* l = new QVBoxLayout(stab);
-    StabMemo_ = new QPlainTextEdit(stab);
-    StabMemo_->setObjectName("StabMemo");
-    StabMemo_->setReadOnly(true);
-    StabMemo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    StabMemo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    StabMemo_ = Memo(stab, "StabMemo");
     l->addWidget(StabMemo_);
-    auto* buttons = new QHBoxLayout;
-    BtnInfoDrucken_ = Button(stab, "BtnInfoDrucken", 722);
-    QPushButton* close = Button(stab, "BtnStabInfoClose", 7);
-    buttons->addWidget(BtnInfoDrucken_);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    l->addLayout(buttons);
+    BtnInfoDrucken_ = PanelFoot(stab, l, "BtnInfoDrucken", 722, "BtnStabInfoClose");
     connect(BtnInfoDrucken_, &QPushButton::clicked, this, &DrawingWindow::ausgeben);
-    connect(close, &QPushButton::clicked, stab, &QWidget::hide);
   }
   stab->hide();
 
@@ -310,25 +324,12 @@ void DrawingWindow::BuildWidgets() {
     StrGrWinkel_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     StrGrWinkel_->verticalHeader()->setDefaultSectionSize(20);
     l->addWidget(StrGrWinkel_, 1);
-    Memo1_ = new QPlainTextEdit(angles);
-    Memo1_->setObjectName("Memo1");
-    Memo1_->setReadOnly(true);
-    Memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Memo1_ = Memo(angles, "Memo1");
     Memo1_->setMaximumHeight(150);
     l->addWidget(Memo1_);
-    auto* buttons = new QHBoxLayout;
-    BtnDruckListe_ = Button(angles, "BtnDruckListe", 3);
-    QPushButton* close = Button(angles, "BtnWinkelClose", 7);
-    buttons->addWidget(BtnDruckListe_);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    l->addLayout(buttons);
+    BtnDruckListe_ = PanelFoot(angles, l, "BtnDruckListe", 3, "BtnWinkelClose");
     connect(ChBLKorr_, &QCheckBox::clicked, this, &DrawingWindow::ChBLKorrClick);
     connect(BtnDruckListe_, &QPushButton::clicked, this, &DrawingWindow::DruckListe);
-    connect(close, &QPushButton::clicked, this, [this] {
-      PWinkel_->hide();
-    });
   }
   angles->hide();
 }
