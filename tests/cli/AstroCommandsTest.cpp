@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "CliRun.h"
 #include "astro/RiseSetTables.h"
 #include "astro/SunPositionReport.h"
 #include "model/DialSettings.h"
@@ -18,32 +19,6 @@
 
 namespace skiagraf {
 namespace {
-
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-CliRun RunCli(const std::string& args) {
-  char errPath[] = "/tmp/skiagraf-astro-cli-XXXXXX";
-  const int fd = mkstemp(errPath);
-  if (fd >= 0) close(fd);
-  const std::string command = std::string(SKIAGRAF_CLI) + " " + args + " 2>" + errPath;
-  CliRun run;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::ifstream err(errPath);
-  std::stringstream text;
-  text << err.rdbuf();
-  run.err = text.str();
-  std::remove(errPath);
-  return run;
-}
 
 std::string Joined(const std::vector<std::string>& lines) {
   std::string text;
