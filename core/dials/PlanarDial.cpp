@@ -480,8 +480,11 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
     ff.bold = true;
     ff.color = Rgb{128, 0, 0};
     surface.SetFont(ff);
-    surface.TextOut({std::round(1.3 * halfW), bottom - 2 * std::fabs(std::round(0.8 * ff.height))},
-                    view.angles->FooterTitle);
+    // A footer that would run over the frame is moved left until it ends inside.
+    double fx = std::round(1.3 * halfW);
+    const double width = surface.TextWidth(view.angles->FooterTitle);
+    if (fx + width > right - 4) fx = std::max(m + 4, right - 4 - width);
+    surface.TextOut({fx, bottom - 2 * std::fabs(std::round(0.8 * ff.height))}, view.angles->FooterTitle);
   }
 }
 
