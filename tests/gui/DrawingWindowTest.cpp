@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "DrawingWindow.h"
 #include "GuiTestSupport.h"
 #include "MainWindow.h"
+#include "text/Texts.h"
 
 namespace skiagraf::gui::test {
 namespace {
@@ -202,6 +204,20 @@ TEST_F(DrawingWindowTest, SaveAndPrintCommandsCallTheirHooks) {
   EXPECT_EQ(saved, 0);
   QTest::mouseClick(Find<QPushButton>("BitBtnDrucken"), Qt::LeftButton);
   EXPECT_EQ(printed, 1);
+}
+
+TEST_F(DrawingWindowTest, HintPanelNamesWhatTheMouseDoes) {
+  Open();
+  auto* hint = Find<QLabel>("pWarnung");
+  EXPECT_EQ(hint->text().toStdString(), CatalogueText(719));  // after activation
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(Find<QPushButton>("BitBtnStabInfo"), &enter);
+  EXPECT_EQ(hint->text().toStdString(), CatalogueText(720));
+  QApplication::sendEvent(Find<QPushButton>("BitBtnNetz"), &enter);
+  EXPECT_EQ(hint->text().toStdString(), CatalogueText(719));
+  Settings().DialTypeCode = 'q';  // types without a movable foot get no hint
+  QApplication::sendEvent(Find<QPushButton>("BitBtnNetz"), &enter);
+  EXPECT_TRUE(hint->text().isEmpty());
 }
 
 TEST_F(DrawingWindowTest, LettersWithoutAConstructionLeaveTheCanvasWhite) {
