@@ -346,7 +346,9 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
   // 8. Gnomon scale bar.
   {
     const double l = u / 2;
-    const double xb = f.umbrella ? std::round(C * r / 100.0) + u / 20 : l;
+    // Counted from the frame, so that the white margin of the printed page does not
+    // cover the upright of the bar (on the screen the margin is 0).
+    const double xb = m + (f.umbrella ? std::round(C * r / 100.0) + u / 20 : l);
     plainPen(textColor, s.LineWidth, 4);
     surface.MoveTo({xb, bottom - l});
     surface.LineTo({xb, bottom - l - C});
@@ -366,7 +368,11 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
       surface.LineTo({xb, top});
     }
     const double h = gf.height;
-    surface.TextOut({xb + std::fabs(std::round(0.5 * h)), bottom - l - std::fabs(std::round(1.7 * h))},
+    // The caption stands above the end tick of the bar (on the printer the tick is
+    // taller than the usual offset).
+    const double tick = onScreen ? 5 : 50;
+    const double above = std::max(std::fabs(std::round(1.7 * h)), tick + std::round(1.5 * h));
+    surface.TextOut({xb + std::fabs(std::round(0.5 * h)), bottom - l - above},
                     std::string(Bilingual("Gnomon Höhe:", "Gnomon Height")) + " (=" + FormatReal(Gs, 6, 2) + ")");
     out.SetFont(font);
   }

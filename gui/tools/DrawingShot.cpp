@@ -1,14 +1,17 @@
 // Opens the program's main window with the drawing window of a design and saves a
 // picture of the screen (run by hand under a virtual display, to look at drawings).
-//   skiagraf-drawing-shot OUT.png [h|v|i] [umbrella] [en] [lat=..] [decl=..] [incl=..] [all] [angles] [info]
+//   skiagraf-drawing-shot OUT.png [h|v|i] [umbrella] [en] [lat=..] [decl=..] [incl=..] [all] [angles] [info] [print]
 #include <QApplication>
 #include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
 #include "DrawingWindow.h"
 #include "MainWindow.h"
+#include "PainterSurface.h"
+#include "dials/DialDispatch.h"
 #include "QtUserInterface.h"
 #include "base/UserInterface.h"
 #include "model/DialSettings.h"
@@ -21,7 +24,7 @@ int main(int argc, char** argv) {
   InitDialSettings(Settings());
   DialSettings& s = Settings();
   const QString out = argc > 1 ? argv[1] : "shot.png";
-  bool angles = false, info = false;
+  bool angles = false, info = false, printPage = false;
   for (int i = 2; i < argc; ++i) {
     const QString a = argv[i];
     if (a.size() == 1) s.DialTypeCode = a[0].toLatin1();
@@ -50,6 +53,19 @@ int main(int argc, char** argv) {
     else if (a.startsWith("dates=")) s.DateLineMode = a.mid(6).toLatin1()[0];
     else if (a == "angles") angles = true;
     else if (a == "info") info = true;
+    else if (a == "print") printPage = true;
+  }
+  if (printPage) {
+    // The construction in print mode on an A4 landscape page in tenths of a millimetre.
+    QImage page(2970, 2100, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    gui::PainterSurface surface(painter, page.width(), page.height());
+    DrawingView view;
+    DefaultPlanarPlacement(s, page.width(), page.height(), view);
+    ConstructDial(surface, false, view, s);
+    painter.end();
+    return page.save(out) ? 0 : 1;
   }
   gui::QtUserInterface ui;
   ScopedUserInterface installed(ui);

@@ -309,6 +309,24 @@ TEST_F(PlanarDialTest, ItalianHoursAt66DegreesDrawNothingAndSaySo) {
   EXPECT_TRUE(d.surface.HasText("Horizontale SONNENUHR"));
 }
 
+TEST_F(PlanarDialTest, PrintModeDrawsTheGnomonBarAtTrueSize) {
+  // On the printer page (tenths of a millimetre, margin 50) a 35 mm gnomon is 350
+  // units long, whatever the size of the page.
+  DialSettings s = Bare();
+  RecordingSurface page(2870, 2000);
+  DrawingView view;
+  view.foot = {1435, 1500};
+  DrawPlanarDial(page, false, view, s);
+  bool found = false;
+  for (const auto* op : page.LinesInColor(PenColor(s, 4))) {
+    const PointD a = op->points[0], b = op->points[1];
+    // The upright of the bar stands inside the frame, clear of the white margin.
+    if (a.x == b.x && a.x > 50 && std::fabs(a.y - b.y) == 350 && a.y == 2000 - 50 - 42.5) found = true;
+  }
+  EXPECT_TRUE(found);
+  EXPECT_TRUE(page.HasText("Gnomon Höhe: (= 35.00)"));
+}
+
 TEST_F(PlanarDialTest, SmallGnomonIsRaisedToFiveMillimetres) {
   DialSettings s = Bare();
   s.GnomonHeight = 30;
