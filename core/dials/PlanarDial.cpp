@@ -261,12 +261,25 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
         const auto [sunA, pa] = pos(autumn);
         (void)sunA;
         if (!ps.visible) continue;
-        if (!f.vertical && std::fabs(sunS.azimuth) >= 179.5) continue;
+        // A sun straight behind the style (due north in the north, due south where
+        // the December sun is used) gives no direction for the number; on southern
+        // sites the noon sun stands in the north and is labelled.
+        const bool south = s.Latitude < -10;
+        if (!f.vertical && (south ? std::fabs(sunS.azimuth) <= 0.5 : std::fabs(sunS.azimuth) >= 179.5)) continue;
         const double dx = ps.point.x - pa.point.x, dy = ps.point.y - pa.point.y;
         const double len = std::hypot(dx, dy);
         PointD at = ps.point;
         if (len > 1e-9) at = {at.x + 30 * dx / len, at.y + 30 * dy / len};
-        surface.TextOut({at.x - 5, at.y}, std::to_string(hour));
+        // A number that would sit on the cross at P is moved on along its line until
+        // it is clear of it.
+        const std::string number = std::to_string(hour);
+        const double tw = surface.TextWidth(number), th = hf.height;
+        auto onCross = [&](PointD a) {
+          return a.x - 5 < x0 + u / 2 && a.x - 5 + tw > x0 - u / 2 && a.y < y0 + u / 2 && a.y + th > y0 - u / 2;
+        };
+        for (int step = 0; step < 40 && len > 1e-9 && onCross(at); ++step)
+          at = {at.x + 5 * dx / len, at.y + 5 * dy / len};
+        surface.TextOut({at.x - 5, at.y}, number);
       }
     }
     FontSpec cf = font;

@@ -327,6 +327,34 @@ TEST_F(PlanarDialTest, PrintModeDrawsTheGnomonBarAtTrueSize) {
   EXPECT_TRUE(page.HasText("Gnomon Höhe: (= 35.00)"));
 }
 
+TEST_F(PlanarDialTest, HourNumbersStayClearOfTheFootCross) {
+  // The noon number lies on the line through P: north and south of the equator it
+  // is moved past the cross (on southern sites the noon sun stands in the north and
+  // its number is written too).
+  for (double phi : {47.0, -35.0}) {
+    DialSettings s = Bare();
+    s.Latitude = phi;
+    s.ApparentTimeLines = true;
+    s.MainTimeStart = 9;
+    s.MainTimeEnd = 15;
+    Drawn d{RecordingSurface(1120, 790), {}};
+    const PointD foot{560, 395};
+    Draw(d, s, foot);
+    const double u = std::round(560 / 14.0);
+    int numbers = 0;
+    for (const auto* op : d.surface.OpsOfKind(Kind::Text)) {
+      if (op->text != "9" && op->text != "12" && op->text != "15") continue;
+      ++numbers;
+      const PointD a = op->points[0];
+      const double w = 0.55 * op->font.height * static_cast<double>(op->text.size());
+      const bool overlaps = a.x < foot.x + u / 2 && a.x + w > foot.x - u / 2 && a.y < foot.y + u / 2 &&
+                            a.y + op->font.height > foot.y - u / 2;
+      EXPECT_FALSE(overlaps) << phi << " " << op->text;
+    }
+    EXPECT_EQ(numbers, 3) << phi;
+  }
+}
+
 TEST_F(PlanarDialTest, SmallGnomonIsRaisedToFiveMillimetres) {
   DialSettings s = Bare();
   s.GnomonHeight = 30;
