@@ -408,7 +408,9 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
     Sy = -C / TanD(phi);
   } else {
     double D = f.wallDeclination;
-    if (std::fabs(std::fabs(D) - 90) < 0.07) D = D > 0 ? (D >= 90 ? 90.07 : 89.93) : (D <= -90 ? -90.07 : -89.93);
+    // A wall within 0.07 degrees of due east or west is moved to 0.07 degrees away,
+    // on its own side; a wall exactly east or west counts as turned to the south.
+    if (std::fabs(std::fabs(D) - 90) < 0.07) D = Sgn(D) * (std::fabs(D) > 90 ? 90.07 : 89.93);
     const double phi = std::fabs(std::fabs(s.Latitude) - 90) < 0.001 ? Sgn(s.Latitude) * 89.999 : s.Latitude;
     const double z = f.inclination;
     double I = CosD(D) * SinD(z) - SinD(phi) * CosD(z) / CosD(phi);

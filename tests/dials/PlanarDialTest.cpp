@@ -355,6 +355,21 @@ TEST_F(PlanarDialTest, HourNumbersStayClearOfTheFootCross) {
   }
 }
 
+TEST_F(PlanarDialTest, EastWallDrawsItsSubstyleTowardsTheNorthernS) {
+  // Due east the style is parallel to the face; S is taken for a wall 0.07 degrees
+  // south of east, far up to the right (north lies to the right on an east wall).
+  DialSettings s = Bare('v');
+  s.WallDeclination = -90;
+  Drawn d{RecordingSurface(1120, 790), {}};
+  Draw(d, s, {560, 35});
+  const auto substyle = Polylines(d.surface, Rgb{223, 223, 223});
+  ASSERT_EQ(substyle.size(), 1u);
+  ASSERT_EQ(substyle[0].size(), 2u);
+  const PointD to = substyle[0][1];
+  EXPECT_GT(to.x, 560 + 10000);
+  EXPECT_LT(to.y, 35 - 10000);
+}
+
 TEST_F(PlanarDialTest, SmallGnomonIsRaisedToFiveMillimetres) {
   DialSettings s = Bare();
   s.GnomonHeight = 30;
