@@ -45,12 +45,13 @@ std::optional<DialSettings> ReadDialDesign(const Options& options, const std::st
   }
   if (std::fabs(s.Latitude) < 0.000001) s.Latitude = 0.000001;
   if (const auto type = options.Value("--type")) {
-    if (*type != "h" && *type != "v" && *type != "i") {
-      err << command << ": --type must be h, v or i, not '" << *type << "'\n";
+    if (*type != "h" && *type != "v" && *type != "i" && *type != "z" && *type != "k") {
+      err << command << ": --type must be h, v, i, z or k, not '" << *type << "'\n";
       return std::nullopt;
     }
     s.DialTypeCode = (*type)[0];
     if (s.DialTypeCode == 'v') s.WallInclination = 90.0;
+    if (s.DialTypeCode == 'z') s.CylinderKind = 0;  // the shepherd's dial
   }
   if (options.Has("--umbrella")) {
     s.UmbrellaMode = true;
@@ -89,7 +90,8 @@ const std::vector<std::string>& DialDesignFlags() {
 std::string DialDesignHelp() {
   return "  --settings FILE   the design: a settings file (skiag.ini) or construction-data\n"
          "                    file (*.skiag); without it the program's defaults\n"
-         "  --type h|v|i      dial type: horizontal, vertical, inclining\n"
+         "  --type h|v|i|z|k  dial type: horizontal, vertical, inclining, shepherd's dial,\n"
+         "                    horizontal altitude dial\n"
          "  --lat, --lon      latitude, longitude (degrees, east and south negative)\n"
          "  --declination D   wall declination (east negative)\n"
          "  --inclination Z   inclination of the face (0 horizontal .. 175)\n"

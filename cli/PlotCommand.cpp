@@ -1,4 +1,5 @@
 // skiagraf-cli plot: the construction as the drawing window draws it, written to a file.
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "dials/DialPlotFile.h"
 #include "dials/HourLineAngles.h"
 #include "draw/SvgSurface.h"
+#include "plot/PlotSave.h"
 
 namespace skiagraf::cli {
 namespace {
@@ -18,18 +20,19 @@ namespace {
 struct PlotRequest {
   DialSettings settings;
   double width = 1120, height = 790;
+  bool onScreen = true;  // false: the printer's page in tenths of a millimetre
   DrawingView view;
   std::string output;
   bool footPlaced = false, textPlaced = false;
   int gridMillimetres = 0;  // 0: no grid
-  int lineWeight = 1;
+  int lineWeight = 1;       // from the settings unless --line-weight
   std::string coordinates;  // coordinate list file, empty for none
 };
 
 // Draws the design on an SVG canvas of the requested size.
 int WriteSvg(PlotRequest& r, std::ostream& err) {
   SvgSurface surface(r.width, r.height);
-  if (!ConstructDial(surface, true, r.view, r.settings)) {
+  if (!ConstructDial(surface, r.onScreen, r.view, r.settings)) {
     err << "plot: dial type '" << r.settings.DialTypeCode << "' has no construction yet\n";
     return 2;
   }
@@ -91,7 +94,7 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   std::vector<std::string> valued = DialDesignValued(), flags = DialDesignFlags();
   valued.insert(valued.end(),
                 {"--format", "-o", "--size", "--zoom", "--foot", "--text", "--grid", "--line-weight", "--coordinates"});
-  flags.insert(flags.end(), {"--a3", "--no-footer"});
+  flags.insert(flags.end(), {"--a3", "--no-footer", "--print"});
   if (!options.Parse(args, valued, flags, error)) {
     err << "plot: " << error << '\n';
     return 2;
@@ -109,6 +112,11 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return 2;
   }
   r.output = *output;
+  if (options.Has("--print")) {
+    r.onScreen = false;
+    r.width = 2800;  // the printable area of a landscape A4 page in tenths of a millimetre
+    r.height = 2000;
+  }
   if (const auto size = options.Value("--size")) {
     std::smatch m;
     static const std::regex kSize("([0-9]{2,5})x([0-9]{2,5})");
@@ -123,6 +131,7 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const auto design = ReadDialDesign(options, "plot", err);
   if (!design) return 2;
   r.settings = *design;
+  r.lineWeight = std::clamp(r.settings.PlotLineWeight, 1, 3);
   DefaultPlanarPlacement(r.settings, r.width, r.height, r.view);
   if (const auto foot = options.Value("--foot")) {
     const auto p = ParsePosition(*foot);
@@ -188,22 +197,26 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 const bool registered = RegisterCommand(
     {"plot", "draw the construction into a file (svg, hpgl, dxf)",
      "Usage: skiagraf-cli plot [--settings FILE] --format svg|hpgl|dxf -o OUT [--size WxH]\n"
-     "                         [--zoom Z] [--foot X,Y] [--text X,Y] [--grid MM] [--a3] [--no-footer]\n"
-     "                         [--line-weight 1|2|3] [--coordinates TXT] [--lang de|en]\n\n"
+     "                         [--print] [--zoom Z] [--foot X,Y] [--text X,Y] [--grid MM] [--a3]\n"
+     "                         [--no-footer] [--line-weight 1|2|3] [--coordinates TXT] [--lang de|en]\n\n"
      "svg: draws the design as the drawing window draws it on a canvas of W x H pixels\n"
      "(default 1120x790). hpgl, dxf: writes the plot file that the drawing window's save\n"
-     "command writes for the design, without its questions.\n\n" +
+     "command writes for the design (HPGL, or DXF converted from it), without its\n"
+     "questions, for the dial types that have one.\n\n" +
          DialDesignHelp() +
-         "  --format F        svg, hpgl or dxf (default svg)\n"
+         "  --format F        output format: svg (default), hpgl or dxf\n"
          "  -o OUT            the file to write\n"
          "  --size WxH        canvas size in pixels (default 1120x790)\n"
+         "  --print           svg: draw as on the printer's page, in tenths of a millimetre\n"
+         "                    (default size 2800x2000, a landscape A4 page)\n"
          "  --zoom Z          zoom of the gnomon height (default 1)\n"
          "  --foot X,Y        gnomon foot placed on the canvas (default: the window's default\n"
          "                    place on the screen, the plot file's own place in a plot file)\n"
          "  --text X,Y        text block placed on the canvas (plot files)\n"
          "  --grid MM         coordinate grid: in a plot file with a spacing of MM millimetres;\n"
          "                    on the svg canvas any spacing draws the 10 mm grid\n"
-         "  --line-weight N   line width of a plot file: 1 thin (default), 2 medium, 3 thick\n"
+         "  --line-weight N   line width of a plot file: 1 thin, 2 medium, 3 thick (default:\n"
+         "                    that of the settings)\n"
          "  --coordinates TXT also write the coordinate list of the plot file into TXT\n"
          "  --a3              screen format A3 (the canvas width stands for 420 mm)\n"
          "  --no-footer       leave out the sunlit-period footer (as before the angles\n"

@@ -149,6 +149,8 @@ void PlotSavePanel::makeHPGClick() {
   DialSettings& s = *d.settings;
   const auto chosen = ChoosePlotFileName(format_);
   if (!chosen) return;
+  // The next save starts from the file chosen now, in its folder.
+  name_->setText(ToQ(*chosen));
   QApplication::setOverrideCursor(Qt::WaitCursor);
   DialPlotRequest r;
   r.format = format_;
@@ -163,8 +165,8 @@ void PlotSavePanel::makeHPGClick() {
   std::unique_ptr<PrinterCoordinateList> printerList;
   switch (coordinates_->isEnabled() ? coordinates_->ItemIndex() : 0) {
     case 1:
-      if (d.printer) {
-        printerList = std::make_unique<PrinterCoordinateList>(*d.printer);
+      if (QPrinter* printer = d.printer ? d.printer() : nullptr) {
+        printerList = std::make_unique<PrinterCoordinateList>(*printer);
         r.coordinates = CoordinateOutput::Printer;
         r.printerList = printerList.get();
       }

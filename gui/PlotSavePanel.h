@@ -37,7 +37,8 @@ class PlotSavePanel : public QWidget {
     double canvasHeight = 0;
     bool footPlaced = false;   // the user has placed the gnomon foot
     bool textPlaced = false;   // the user has placed the text block
-    QPrinter* printer = nullptr;  // for the coordinate list on the printer
+    // The printer of the coordinate list, asked for only when the list is printed.
+    std::function<QPrinter*()> printer;
   };
   using DrawingSource = std::function<Drawing()>;
 

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "DrawingPlotHooks.h"
+#include "DrawingWindow.h"
 #include "MainWindow.h"
 #include "QtUserInterface.h"
 #include "base/UserInterface.h"
@@ -13,6 +15,8 @@ int main(int argc, char** argv) {
   skiagraf::InitDialSettings(skiagraf::Settings());
   skiagraf::gui::QtUserInterface ui;
   skiagraf::ScopedUserInterface installed(ui);
+  skiagraf::gui::RegisterDrawingWindow();
+  skiagraf::gui::InstallDrawingPlotHooks();
   skiagraf::gui::MainWindow window;
   ui.SetParent(&window);
   window.show();

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "dials/AltitudeDials.h"
+
 namespace skiagraf {
 
 namespace {
@@ -12,24 +14,64 @@ constexpr std::array<DialConstruction, 26> MakeTable() {
   std::array<DialConstruction, 26> t{};
   t['h' - 'a'] = &DrawPlanarDial;
   t['i' - 'a'] = &DrawPlanarDial;
+  t['k' - 'a'] = &DrawHorizontalAltitudeDial;
   t['v' - 'a'] = &DrawPlanarDial;
+  t['z' - 'a'] = &DrawShepherdsDial;
   return t;
 }
 
 constexpr std::array<DialConstruction, 26> kConstructions = MakeTable();
 
+bool WriteShepherdsDialPlot(HpglWriter& writer, const DrawingView&, const DialSettings& s) {
+  return WriteAltitudeDialHpgl(writer, s, true);
+}
+
+bool WriteHorizontalAltitudeDialPlot(HpglWriter& writer, const DrawingView&, const DialSettings& s) {
+  return WriteAltitudeDialHpgl(writer, s, false);
+}
+
+// The plot-file twin of the construction table.
+constexpr std::array<DialPlotRoutine, 26> MakePlotTable() {
+  std::array<DialPlotRoutine, 26> t{};
+  t['k' - 'a'] = &WriteHorizontalAltitudeDialPlot;
+  t['z' - 'a'] = &WriteShepherdsDialPlot;
+  return t;
+}
+
+constexpr std::array<DialPlotRoutine, 26> kPlotRoutines = MakePlotTable();
+
+// Letters whose entry serves only one of their kinds.
+bool KindConstructed(const DialSettings& s) { return s.DialTypeCode != 'z' || s.CylinderKind == 0; }
+
+size_t IndexOf(char letter) { return static_cast<size_t>(letter - 'a'); }
+
 }  // namespace
 
 DialConstruction ConstructionFor(char letter) {
   if (letter < 'a' || letter > 'z') return nullptr;
-  return kConstructions[static_cast<size_t>(letter - 'a')];
+  return kConstructions[IndexOf(letter)];
+}
+
+DialConstruction ConstructionFor(const DialSettings& s) {
+  return KindConstructed(s) ? ConstructionFor(s.DialTypeCode) : nullptr;
 }
 
 bool ConstructDial(DrawSurface& surface, bool onScreen, DrawingView& view, const DialSettings& s) {
-  const DialConstruction c = ConstructionFor(s.DialTypeCode);
+  const DialConstruction c = ConstructionFor(s);
   if (!c) return false;
   c(surface, onScreen, view, s);
   return true;
+}
+
+DialPlotRoutine PlotRoutineFor(const DialSettings& s) {
+  const char letter = s.DialTypeCode;
+  if (letter < 'a' || letter > 'z' || !KindConstructed(s)) return nullptr;
+  return kPlotRoutines[IndexOf(letter)];
+}
+
+bool WriteDialPlot(HpglWriter& writer, const DrawingView& view, const DialSettings& s) {
+  const DialPlotRoutine r = PlotRoutineFor(s);
+  return r && r(writer, view, s);
 }
 
 }  // namespace skiagraf

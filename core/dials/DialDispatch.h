@@ -3,6 +3,7 @@
 #include "dials/PlanarDial.h"
 #include "draw/Surface.h"
 #include "model/DialSettings.h"
+#include "plot/Hpgl.h"
 
 namespace skiagraf {
 
@@ -13,8 +14,22 @@ using DialConstruction = void (*)(DrawSurface& surface, bool onScreen, DrawingVi
 // The construction of a dial-type letter; nullptr for letters that draw nothing (yet).
 // Umbrella dials go by their orientation letter.
 DialConstruction ConstructionFor(char letter);
+// The same for the record, honouring the sub-kind of letters that stand for several
+// dial types ('z': only the shepherd's dial, kind 0, is constructed so far).
+DialConstruction ConstructionFor(const DialSettings& s);
 
 // Draws the record's dial through the table; false when its letter has no construction.
 bool ConstructDial(DrawSurface& surface, bool onScreen, DrawingView& view, const DialSettings& s);
+
+// A plot-file routine: writes the record's dial into the open HPGL file. Returns false
+// when it refused (after telling the user) and wrote nothing.
+using DialPlotRoutine = bool (*)(HpglWriter& writer, const DrawingView& view, const DialSettings& s);
+
+// The plot-file routine of the record's dial type; nullptr when it has none (yet).
+DialPlotRoutine PlotRoutineFor(const DialSettings& s);
+
+// Writes the record's dial through the plot-file table; false when there is no
+// routine or it refused.
+bool WriteDialPlot(HpglWriter& writer, const DrawingView& view, const DialSettings& s);
 
 }  // namespace skiagraf

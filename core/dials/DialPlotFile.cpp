@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/UserInterface.h"
+#include "dials/DialDispatch.h"
 #include "text/Texts.h"
 
 namespace skiagraf {
@@ -17,12 +18,13 @@ bool IsPlanar(const DialSettings& s) {
 
 }  // namespace
 
-bool HasPlotWriter(const DialSettings& s) { return IsPlanar(s); }
+bool HasPlotWriter(const DialSettings& s) { return IsPlanar(s) || PlotRoutineFor(s) != nullptr; }
 
 bool OffersCoordinateList(const DialSettings& s) { return IsPlanar(s); }
 
-bool WriteDialPlot(HpglWriter& writer, const DialSettings& s, const DialPlotRequest& r, CoordinateListTarget* list) {
-  if (!IsPlanar(s)) return false;
+bool WriteRequestedDialPlot(HpglWriter& writer, const DialSettings& s, const DialPlotRequest& r,
+                            CoordinateListTarget* list) {
+  if (!IsPlanar(s)) return WriteDialPlot(writer, r.view, s);
   PlanarHpglOptions o;
   o.plotFileName = r.fileName;
   o.zoom = r.view.zoom;
@@ -60,8 +62,8 @@ PlotSaveResult SaveDialPlotFile(const DialSettings& s, const DialPlotRequest& r)
   PlotSaveOptions options;
   options.lineWeight = r.lineWeight;
   options.dxfUnitScale = DxfUnitScaleForDialType(s.DialTypeCode);
-  const PlotConstruction construction = [&](HpglWriter& writer) { WriteDialPlot(writer, s, r, list); };
-  return SavePlotFile(construction, r.format, r.fileName, options);
+  return SavePlotFileUnlessRefused(
+      [&](HpglWriter& writer) { return WriteRequestedDialPlot(writer, s, r, list); }, r.format, r.fileName, options);
 }
 
 }  // namespace skiagraf

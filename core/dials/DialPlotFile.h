@@ -32,7 +32,8 @@ struct DialPlotRequest {
   CoordinateListTarget* printerList = nullptr;  // Printer: the printer's list channel
 };
 
-// True for the dial types that have a plot-file routine.
+// True for the dial types that have a plot-file routine (the planar dials here, the
+// others through the plot-file table of DialDispatch).
 bool HasPlotWriter(const DialSettings& s);
 // True for the dial types whose plot file can carry a coordinate list (planar and
 // umbrella dials).
@@ -40,12 +41,13 @@ bool OffersCoordinateList(const DialSettings& s);
 
 // Writes the record's construction into the open plot file (the dispatch by dial
 // type letter); false when the type has no plot routine or refuses the dial.
-bool WriteDialPlot(HpglWriter& writer, const DialSettings& s, const DialPlotRequest& request,
-                   CoordinateListTarget* list);
+bool WriteRequestedDialPlot(HpglWriter& writer, const DialSettings& s, const DialPlotRequest& request,
+                            CoordinateListTarget* list);
 
 // Saves the plot file: opens the coordinate list when chosen, converts the screen
 // positions to page units, writes HPGL (or HPGL into the temporary file and then
-// the DXF), and reports as the save workflow does.
+// the DXF), and reports as the save workflow does. A dial that its routine refuses
+// leaves no file.
 PlotSaveResult SaveDialPlotFile(const DialSettings& s, const DialPlotRequest& request);
 
 }  // namespace skiagraf

@@ -249,12 +249,25 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
         const auto [sunA, pa] = pos(autumn);
         (void)sunA;
         if (!ps.visible) continue;
-        if (!f.vertical && std::fabs(sunS.azimuth) >= 179.5) continue;
+        // A sun straight behind the style (due north in the north, due south where
+        // the December sun is used) gives no direction for the number; on southern
+        // sites the noon sun stands in the north and is labelled.
+        const bool south = s.Latitude < -10;
+        if (!f.vertical && (south ? std::fabs(sunS.azimuth) <= 0.5 : std::fabs(sunS.azimuth) >= 179.5)) continue;
         const double dx = ps.point.x - pa.point.x, dy = ps.point.y - pa.point.y;
         const double len = std::hypot(dx, dy);
         PointD at = ps.point;
         if (len > 1e-9) at = {at.x + 30 * dx / len, at.y + 30 * dy / len};
-        surface.TextOut({at.x - 5, at.y}, std::to_string(hour));
+        // A number that would sit on the cross at P is moved on along its line until
+        // it is clear of it.
+        const std::string number = std::to_string(hour);
+        const double tw = surface.TextWidth(number), th = hf.height;
+        auto onCross = [&](PointD a) {
+          return a.x - 5 < x0 + u / 2 && a.x - 5 + tw > x0 - u / 2 && a.y < y0 + u / 2 && a.y + th > y0 - u / 2;
+        };
+        for (int step = 0; step < 40 && len > 1e-9 && onCross(at); ++step)
+          at = {at.x + 5 * dx / len, at.y + 5 * dy / len};
+        surface.TextOut({at.x - 5, at.y}, number);
       }
     }
     FontSpec cf = font;
@@ -294,8 +307,8 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
   // 8. Gnomon scale bar.
   {
     const double l = u / 2;
-    // Measured from the frame: on the printer page the margin m is filled white at
-    // the end, and a bar starting in it would lose its upright and part of its base.
+    // Counted from the frame, so that the white margin of the printed page does not
+    // cover the upright of the bar (on the screen the margin is 0).
     const double xb = m + (f.umbrella ? std::round(C * r / 100.0) + u / 20 : l);
     plainPen(textColor, s.LineWidth, 4);
     surface.MoveTo({xb, bottom - l});
@@ -316,7 +329,11 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
       surface.LineTo({xb, top});
     }
     const double h = gf.height;
-    surface.TextOut({xb + std::fabs(std::round(0.5 * h)), bottom - l - std::fabs(std::round(1.7 * h))},
+    // The caption stands above the end tick of the bar (on the printer the tick is
+    // taller than the usual offset).
+    const double tick = onScreen ? 5 : 50;
+    const double above = std::max(std::fabs(std::round(1.7 * h)), tick + std::round(1.5 * h));
+    surface.TextOut({xb + std::fabs(std::round(0.5 * h)), bottom - l - above},
                     std::string(Bilingual("Gnomon Höhe:", "Gnomon Height")) + " (=" + FormatReal(Gs, 6, 2) + ")");
     out.SetFont(font);
   }
@@ -411,8 +428,11 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
     ff.bold = true;
     ff.color = Rgb{128, 0, 0};
     surface.SetFont(ff);
-    surface.TextOut({std::round(1.3 * halfW), bottom - 2 * std::fabs(std::round(0.8 * ff.height))},
-                    view.angles->FooterTitle);
+    // A footer that would run over the frame is moved left until it ends inside.
+    double fx = std::round(1.3 * halfW);
+    const double width = surface.TextWidth(view.angles->FooterTitle);
+    if (fx + width > right - 4) fx = std::max(m + 4, right - 4 - width);
+    surface.TextOut({fx, bottom - 2 * std::fabs(std::round(0.8 * ff.height))}, view.angles->FooterTitle);
   }
 }
 

@@ -73,7 +73,8 @@ void TraceHourFamily(PlanarFamilyContext& c, int a, int b, int startDay, bool me
       }
       if (farthest < 0.1) {
         const int hi = static_cast<int>(std::floor(T + 1e-9));
-        const int part = static_cast<int>(std::lround((T - hi) * 6.0));
+        // The table holds part j of hour n at [n][j], j counted in its own steps.
+        const int part = static_cast<int>(std::lround((T - hi) * c.angles->Parts));
         if (hi < 0 || hi > 24 || part < 0 || part > 5) continue;
         const double ang = c.angles->Angles[static_cast<size_t>(hi)][static_cast<size_t>(part)];
         if (ang == kNoAngle) continue;
@@ -311,8 +312,11 @@ void DrawAltitudeLines(PlanarFamilyContext& c) {
 
   for (double h = 10.0 * std::floor(s.AltitudeLineStart / 10.0); h <= s.AltitudeLineEnd + 1e-9; h += step) {
     if (h > 113.45 - std::fabs(phi)) continue;  // never reached in June
-    double aJune = MorningAzimuthOfAltitude(f, phi >= 0 ? june21 : dec21, h, phi);
-    double aDec = h >= 66.55 - std::fabs(phi) ? 0.0 : MorningAzimuthOfAltitude(f, phi >= 0 ? dec21 : june21, h, phi);
+    // The ends are searched for the northern mirror image of the site (21 June is
+    // its summer), and mirrored north to south for a southern site.
+    const double north = std::fabs(phi);
+    double aJune = MorningAzimuthOfAltitude(f, june21, h, north);
+    double aDec = h >= 66.55 - north ? 0.0 : MorningAzimuthOfAltitude(f, dec21, h, north);
     if (aJune == -180.0) continue;
     if (aDec == -180.0) aDec = 0.0;
     if (phi < 0) {

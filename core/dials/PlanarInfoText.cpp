@@ -4,12 +4,13 @@
 
 #include "base/NumberFormat.h"
 #include "dials/DialText.h"
+#include "text/Texts.h"
 
 namespace skiagraf {
 
 namespace {
 
-std::string Deg() { return Bilingual(" Grad", " deg "); }
+std::string Deg() { return DialDataLabel(DialLabel::Degrees); }
 
 std::string Trimmed(const std::string& s) {
   const auto first = s.find_first_not_of(' ');
@@ -18,30 +19,26 @@ std::string Trimmed(const std::string& s) {
 
 void AppendSiteLines(char dialType, double latitude, double longitude, double wallDeclination,
                      double inclination, std::vector<std::string>& lines) {
-  lines.push_back(std::string(Bilingual("     Geogr. Breite:", "     Latitude     :")) + FormatReal(latitude, 31, 2) + Deg());
-  lines.push_back(std::string(Bilingual("     Geogr. Länge :", "     Longitude    :")) + FormatReal(longitude, 31, 2) + Deg());
+  lines.push_back(std::string(DialDataLabel(DialLabel::Latitude)) + FormatReal(latitude, 31, 2) + Deg());
+  lines.push_back(std::string(DialDataLabel(DialLabel::Longitude)) + FormatReal(longitude, 31, 2) + Deg());
   if (dialType != 'h') {
-    lines.push_back(std::string(Bilingual("     Deklination der Uhr (Süd-Abweichung):",
-                                          "     Declination of dial (in degrees)    :")) +
+    lines.push_back(std::string(DialDataLabel(DialLabel::Declination)) +
                     FormatReal(wallDeclination, 8, 2) + Deg());
-    lines.push_back(std::string(Bilingual("     Neigung der Uhrenebene (in Grad)    :",
-                                          "     Inclination of dial (in degrees)    :")) +
+    lines.push_back(std::string(DialDataLabel(DialLabel::Inclination)) +
                     FormatReal(inclination, 8, 2) + Deg());
   }
 }
 
-const char* ParallelStyleLine() {
-  return Bilingual("     Polstab parallel zur Sonnenuhr!", "     Polar-pointing style parallel to face");
+std::string ParallelStyleLine() {
+  return DialDataLabel(DialLabel::StyleParallel);
 }
 
-const char* PerpendicularStyleLine() {
-  return Bilingual("     Polstab rechtwinklig zum Zifferblatt        ",
-                   "     Polar-pointing style orthogonal to dial face");
+std::string PerpendicularStyleLine() {
+  return DialDataLabel(DialLabel::StyleOrthogonal);
 }
 
 std::string SubstyleDirectionLine(const PolarStyleData& d) {
-  return std::string(Bilingual("     Richtung der Substilare in P(0/0)   :",
-                               "     Direction of sub-style in P(0/0)    :")) +
+  return std::string(DialDataLabel(DialLabel::SubstyleDirection)) +
          FormatReal(d.SubstyleDirection, 8, 2) + Deg();
 }
 
@@ -61,9 +58,8 @@ void AppendSplit(const std::string& text, std::vector<std::string>& lines) {
 
 void AppendDaylightBlock(double latitude, double maxDeclination, std::vector<std::string>& lines) {
   const auto delta = DaylightHourDeclinations(latitude, maxDeclination);
-  const std::string hours = Bilingual("Std.", "hours");
-  AppendSplit(std::string("\r\n    ") + Bilingual("Sonnendeklination f. Tage mit ganzzahliger StundenAnzahl",
-                                                 "Sun declinations for days with integer sunshine hours"),
+  const std::string hours = DialDataLabel(DialLabel::Hours);
+  AppendSplit(std::string("\r\n    ") + DialDataLabel(DialLabel::DaylightHoursHeading),
               lines);
   lines.push_back("    12 " + hours + ": 0.0°;");
   for (int sign : {+1, -1}) {
@@ -83,13 +79,13 @@ void AppendDaylightBlock(double latitude, double maxDeclination, std::vector<std
 
 std::string PlanarDialTitle(char dialType, bool umbrella) {
   if (umbrella) {
-    if (dialType == 'i') return Bilingual("SCHIRMUHR,pultförmig", "inclining Umbrella Sundial");
-    if (dialType == 'v') return Bilingual("vertikale SCHIRMUHR", "vertical Umbrella Sundial");
-    return Bilingual("horizontale SCHIRMUHR", "horizontal Umbrella Sundial");
+    if (dialType == 'i') return DialDataLabel(DialLabel::IncliningUmbrellaTitle);
+    if (dialType == 'v') return DialDataLabel(DialLabel::VerticalUmbrellaTitle);
+    return DialDataLabel(DialLabel::HorizontalUmbrellaTitle);
   }
-  if (dialType == 'h') return Bilingual("horizontale SONNENUHR", "horizontal SUNDIAL");
-  if (dialType == 'v') return Bilingual("vertikale SONNENUHR", "vertical SUNDIAL");
-  return Bilingual("inklinierende SONNENUHR", "inclining SUNDIAL");
+  if (dialType == 'h') return DialDataLabel(DialLabel::HorizontalTitle);
+  if (dialType == 'v') return DialDataLabel(DialLabel::VerticalTitle);
+  return DialDataLabel(DialLabel::IncliningTitle);
 }
 
 PolarStyleData PlanarDialInfoText(const PlanarInfoOptions& options, double latitude, double longitude,
@@ -101,36 +97,31 @@ PolarStyleData PlanarDialInfoText(const PlanarInfoOptions& options, double latit
 
   lines.push_back(CapitalisedFirst(PlanarDialTitle(options.dialType, options.umbrella)));
   AppendSiteLines(options.dialType, latitude, longitude, wallDeclination, inclination, lines);
-  lines.push_back(std::string(Bilingual("     Gnomonhöhe normal zum Zifferblatt   :",
-                                        "     Length of gnomon, orthogonal to dial:")) +
-                  FormatReal(gnomonHeight, 8, 3) + " [ mm ]");
+  lines.push_back(std::string(DialDataLabel(DialLabel::GnomonHeight)) +
+                  FormatReal(gnomonHeight, 8, 3) + DialDataLabel(DialLabel::Millimetres));
   if (d.StyleParallel) {
     lines.push_back(ParallelStyleLine());
   } else {
-    lines.push_back(std::string(Bilingual("     Durchstosspunkt des Polstabes       : S(",
-                                          "     Intersection of style and dial face : S(")) +
+    lines.push_back(std::string(DialDataLabel(DialLabel::StyleIntersection)) +
                     FormatReal(d.Sx, 6, 3) + "/" + FormatReal(d.Sy, 6, 3) + ")");
   }
   if (d.StylePerpendicular) {
     lines.push_back(PerpendicularStyleLine());
   } else {
-    lines.push_back(std::string(Bilingual("     Winkel zw. Substilare und Polstab   :",
-                                          "     Angle from dial face to pole style  :")) +
+    lines.push_back(std::string(DialDataLabel(DialLabel::StyleAngle)) +
                     FormatReal(d.StyleHeight, 8, 2) + Deg());
     // A style parallel to the face has no finite length from S to the tip.
     if (d.HasStyleLength) {
-      lines.push_back(std::string(Bilingual("     Länge des Polstabes                 :",
-                                            "     Length of pole style                :")) +
-                      FormatReal(d.StyleLength, 8, 2) + " [ mm ]");
+      lines.push_back(std::string(DialDataLabel(DialLabel::StyleLength)) +
+                      FormatReal(d.StyleLength, 8, 2) + DialDataLabel(DialLabel::Millimetres));
     }
     lines.push_back(SubstyleDirectionLine(d));
   }
   texts.StyleHeightText = FormatReal(d.StyleHeight, 8, 2);
   texts.SubstyleDirectionText = FormatReal(d.SubstyleDirection, 8, 2);
   texts.SubstyleTimeText = ClockText(d.SubstyleTime);
-  lines.push_back(std::string(Bilingual("     Schatten auf Substilare um (WOZ)    :",
-                                        "     Shadow on sub-style (local app.time):")) +
-                  "  " + texts.SubstyleTimeText + " " + Bilingual(" Uhr", " o´clock"));
+  lines.push_back(std::string(DialDataLabel(DialLabel::SubstyleShadowTime)) +
+                  "  " + texts.SubstyleTimeText + " " + DialDataLabel(DialLabel::OClock));
   if (options.wholeHourDateLines) AppendDaylightBlock(latitude, options.maxDeclination, lines);
   lines.push_back(" ");
   return d;
@@ -146,8 +137,7 @@ void FaceInfoText(char dialType, double latitude, double longitude, double wallD
   if (d.StyleParallel) {
     lines.push_back(ParallelStyleLine());
   } else {
-    lines.push_back(std::string(Bilingual("     Richtung Sonnenuhr-Standpunkt -> Pol:",
-                                          "     Direction dial position -> pole P:  ")) +
+    lines.push_back(std::string(DialDataLabel(DialLabel::DirectionToPole)) +
                     " <" + Trimmed(FormatReal(d.Sx, 7, 2)) + "/" + Trimmed(FormatReal(d.Sy, 7, 2)) + ">");
   }
   if (d.StylePerpendicular) lines.push_back(PerpendicularStyleLine());

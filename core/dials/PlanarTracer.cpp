@@ -200,7 +200,9 @@ PointD StyleFootOffset(const PlanarFrame& f, double C) {
     return {0.0, -C / TanD(phi)};
   }
   double D = f.wallDeclination;
-  if (std::fabs(std::fabs(D) - 90) < 0.07) D = D > 0 ? (D >= 90 ? 90.07 : 89.93) : (D <= -90 ? -90.07 : -89.93);
+  // A wall within 0.07 degrees of due east or west is moved to 0.07 degrees away,
+  // on its own side; a wall exactly east or west counts as turned to the south.
+  if (std::fabs(std::fabs(D) - 90) < 0.07) D = Sgn(D) * (std::fabs(D) > 90 ? 90.07 : 89.93);
   const double phi = std::fabs(std::fabs(f.latitude) - 90) < 0.001 ? Sgn(f.latitude) * 89.999 : f.latitude;
   const double z = f.inclination;
   double I = CosD(D) * SinD(z) - SinD(phi) * CosD(z) / CosD(phi);

@@ -50,26 +50,33 @@ void ReportNotSaved(const std::string& fileName) {
   Ui().ShowMessage(Caption(CaptionKind::Error), fileName + " :\n\r" + Message(53), MessageIcon::Error);
 }
 
-// Writes the construction into `path`; false (after the message) when the file
-// cannot be created or a write fails.
-bool WriteConstruction(const PlotConstruction& construction, const std::string& path, int k, int lineWeight,
-                       const std::string& shownName) {
+enum class WriteOutcome { Written, Failed, Refused };
+
+// Writes the construction into `path`; Failed (after the message) when the file
+// cannot be created or a write fails, Refused (file removed) when the construction
+// declined to draw.
+WriteOutcome WriteConstruction(const RefusablePlotConstruction& construction, const std::string& path, int k,
+                               int lineWeight, const std::string& shownName) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) {
     ReportNotSaved(shownName);
-    return false;
+    return WriteOutcome::Failed;
   }
   try {
     HpglWriter writer(out, k, lineWeight);
     ScopedPlotFile open(writer);
-    construction(writer);
+    const bool drawn = construction(writer);
     out.close();
+    if (!drawn) {
+      RemoveIfPresent(path);
+      return WriteOutcome::Refused;
+    }
     if (!out) throw std::runtime_error("close failed");
   } catch (const std::exception&) {
     ReportNotSaved(shownName);
-    return false;
+    return WriteOutcome::Failed;
   }
-  return true;
+  return WriteOutcome::Written;
 }
 
 }  // namespace
@@ -140,11 +147,22 @@ bool WarnIfCoordinateListExists(const std::string& listFileName) {
 
 PlotSaveResult SavePlotFile(const PlotConstruction& construction, PlotFormat format, const std::string& fileName,
                             const PlotSaveOptions& options) {
+  return SavePlotFileUnlessRefused(
+      [&construction](HpglWriter& writer) {
+        construction(writer);
+        return true;
+      },
+      format, fileName, options);
+}
+
+PlotSaveResult SavePlotFileUnlessRefused(const RefusablePlotConstruction& construction, PlotFormat format,
+                                         const std::string& fileName, const PlotSaveOptions& options) {
   PlotSaveResult result;
   result.fileName = fileName;
   SetCurrentPlotFileName(fileName);
   if (format == PlotFormat::Hpgl) {
-    if (!WriteConstruction(construction, fileName, 1, options.lineWeight, fileName)) return result;
+    if (WriteConstruction(construction, fileName, 1, options.lineWeight, fileName) != WriteOutcome::Written)
+      return result;
     Ui().ShowMessage(Caption(CaptionKind::Information),
                      "\r\n       File " + SplitFolder(fileName).second + " saved!     ", MessageIcon::Information);
     result.saved = true;
@@ -155,7 +173,8 @@ PlotSaveResult SavePlotFile(const PlotConstruction& construction, PlotFormat for
   // written; the HPGL then goes to a second temporary name.
   if (temporary == fileName) temporary += "$";
   TemporaryFile hpgl(temporary);
-  if (!WriteConstruction(construction, hpgl.Path(), hpgl::kDxfMultiplier, options.lineWeight, fileName)) {
+  if (WriteConstruction(construction, hpgl.Path(), hpgl::kDxfMultiplier, options.lineWeight, fileName) !=
+      WriteOutcome::Written) {
     return result;
   }
   DxfFileConversion conversion = ConvertHpglToDxf(hpgl.Path(), fileName, options.lineWeight, options.dxfUnitScale);

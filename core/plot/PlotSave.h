@@ -78,6 +78,13 @@ using PlotConstruction = std::function<void(HpglWriter&)>;
 PlotSaveResult SavePlotFile(const PlotConstruction& construction, PlotFormat format, const std::string& fileName,
                             const PlotSaveOptions& options = {});
 
+// As SavePlotFile, for a construction that may refuse to draw: it returns false after
+// it has told the user why (and has written nothing). Then no file is left behind,
+// nothing is converted and nothing is reported as saved.
+using RefusablePlotConstruction = std::function<bool(HpglWriter&)>;
+PlotSaveResult SavePlotFileUnlessRefused(const RefusablePlotConstruction& construction, PlotFormat format,
+                                         const std::string& fileName, const PlotSaveOptions& options = {});
+
 // The save dialog of the drawing window (title "Zeichnung als Datei speichern",
 // starting with the current name completed for the format); std::nullopt when the
 // user cancels. Then SavePlotFile with the chosen name.

@@ -1,6 +1,6 @@
 #pragma once
 
-// Runs skiagraf-cli as a user runs it and collects its exit status and output.
+// Runs skiagraf-cli as a user runs it, for the command tests.
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-// The plot-file and print commands of skiagraf-cli, run as a user runs them.
+// The "plot" command of skiagraf-cli for the altitude dials, run as a user runs it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,107 +7,67 @@
 #include <string>
 
 #include "CliRun.h"
-#include "base/UserInterface.h"
-#include "dials/DialPlotFile.h"
-#include "dials/HourLineAngles.h"
-#include "model/SettingsFile.h"
-#include "text/Language.h"
 
 namespace skiagraf {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read(const fs::path& path) {
+std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 class PlotCommandTest : public ::testing::Test {
  protected:
+  fs::path dir = fs::temp_directory_path() /
+                 ("skiagraf-plot-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("skiagraf-plot-cli-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
   }
-  void TearDown() override { fs::remove_all(folder_); }
-  std::string In(const std::string& name) const { return (folder_ / name).string(); }
-
-  fs::path folder_;
+  void TearDown() override { fs::remove_all(dir); }
 };
 
-// The command writes exactly the file of the save path with the same request.
-TEST_F(PlotCommandTest, WritesTheFileOfTheSavePath) {
-  const CliRun run = RunCli("plot --type v --lat 48 --declination 20 --lang de --format hpgl -o " + In("cli.plt"));
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err.find("Koordinatennetz"), std::string::npos);  // no questions
-
-  SetCurrentLanguage(Language::German);
-  DialSettings s = DefaultDialSettings();
-  s.DialTypeCode = 'v';
-  s.Latitude = 48;
-  s.WallDeclination = 20;
-  s.WallInclination = 90;
-  DialPlotRequest r;
-  r.fileName = In("core.plt");
-  r.canvasWidth = 1120;
-  r.canvasHeight = 790;
-  DefaultPlanarPlacement(s, r.canvasWidth, r.canvasHeight, r.view);
-  const HourLineAngleTable angles = ComputeHourLineAngles(s, 1.0);
-  r.view.angles = &angles;
-  r.grid.ask = false;
-  ScriptedUserInterface ui;
-  ScopedUserInterface scoped(ui);
-  ASSERT_TRUE(SaveDialPlotFile(s, r).saved);
-  const std::string plt = Read(In("cli.plt"));
-  EXPECT_GT(plt.size(), 5000u);
-  EXPECT_EQ(plt, Read(In("core.plt")));
-}
-
-TEST_F(PlotCommandTest, OptionsReachThePlotFile) {
-  const CliRun run = RunCli("plot --type h --lat 48 --format hpgl --grid 10 --line-weight 2 --foot 560,395 "
-                            "--text 100,700 --coordinates " + In("list.txt") + " -o " + In("opt.plt"));
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::string plt = Read(In("opt.plt"));
-  // Foot at (560, 395) of the 1120 x 790 canvas: page (8079, 5521).
-  EXPECT_NE(plt.find(";IW 0 0 16150 11030;SP 9;PU 8079 5521;CI 80;"), std::string::npos);
-  EXPECT_NE(plt.find(";SP 4;PU 7879 5521;PD 8279 5521"), std::string::npos);
-  // Text at (100, 700): page (1443, 1259).
-  EXPECT_NE(plt.find(";SP 4;PU 1443 1259;SI  0.28, 0.50;"), std::string::npos);
-  EXPECT_NE(plt.find(";PW 1;"), std::string::npos);
-  EXPECT_NE(Read(In("list.txt")).find("opt.plt"), std::string::npos);
-}
-
-TEST_F(PlotCommandTest, DxfFileForCadReaders) {
-  const CliRun run = RunCli("plot --type i --lat 48 --declination 20 --inclination 60 --all-lines --format dxf -o " +
-                            In("dial.dxf"));
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::string dxf = Read(In("dial.dxf"));
-  EXPECT_NE(dxf.find("$ACADVER\r\n  1\r\nAC1009\r\n"), std::string::npos);
-  EXPECT_NE(dxf.find("Geogr. L\xE4nge"), std::string::npos);  // Windows-1252 as on screen
-  EXPECT_NE(dxf.find("S\xFC" "dabweichung"), std::string::npos);
-  EXPECT_EQ(dxf.substr(dxf.size() - 5), "EOF\r\n");
-  EXPECT_FALSE(fs::exists(In("skiagraf.$$$")));
-}
-
-TEST_F(PlotCommandTest, RefusedInput) {
-  for (const char* args : {"--format hpgl --line-weight 4", "--format hpgl --grid ten", "--format hpgl --grid 0",
-                           "--format wmf", "--format svg --coordinates x.txt", "--format hpgl --foot 1x2",
-                           "--format hpgl --text 3"}) {
-    const CliRun run = RunCli(std::string("plot ") + args + " -o " + In("x.out"));
-    EXPECT_EQ(run.status, 2) << args;
-    EXPECT_FALSE(run.err.empty()) << args;
-    EXPECT_FALSE(fs::exists(In("x.out"))) << args;
+TEST_F(PlotCommandTest, EveryFormatForBothAltitudeDials) {
+  struct Case {
+    const char* type;
+    const char* lang;
+    const char* title;  // in the SVG (UTF-8) and the plot file (Windows-1252 bytes)
+    const char* titleCp1252;
+  } const cases[] = {{"z", "de", "Zylindersonnenuhr", "Zylindersonnenuhr"},
+                     {"k", "de", "Höhensonnenuhr (horiz.)", "H\xF6hensonnenuhr (horiz.)"},
+                     {"k", "en", "Altitude Sundial (horiz.)", "Altitude Sundial (horiz.)"}};
+  for (const Case& c : cases) {
+    const std::string base = (dir / (std::string(c.type) + "-" + c.lang)).string();
+    const std::string common = std::string(" --type ") + c.type + " --lang " + c.lang;
+    for (const char* extra : {"", " --print"}) {
+      const CliRun svg = RunCli("plot" + common + extra + " --format svg -o " + base + ".svg");
+      ASSERT_EQ(svg.status, 0) << svg.err;
+      EXPECT_NE(ReadFile(base + ".svg").find(c.title), std::string::npos) << c.type << extra;
+    }
+    const CliRun hpgl = RunCli("plot" + common + " --format hpgl -o " + base + ".plt");
+    ASSERT_EQ(hpgl.status, 0) << hpgl.err;
+    const std::string plt = ReadFile(base + ".plt");
+    EXPECT_EQ(plt.rfind("IN;VS 1;PA;", 0), 0u);
+    EXPECT_NE(plt.find(c.titleCp1252), std::string::npos) << c.type;
+    const CliRun dxf = RunCli("plot" + common + " --format dxf -o " + base + ".dxf");
+    ASSERT_EQ(dxf.status, 0) << dxf.err;
+    EXPECT_NE(ReadFile(base + ".dxf").find("ENTITIES"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "skiagraf.$$$"));
   }
 }
 
-TEST_F(PlotCommandTest, PrintsAnA4LandscapePdf) {
-  const CliRun run = RunCli("print --type h --lat 48 --gnomon 50 --pdf " + In("dial.pdf"));
-  ASSERT_EQ(run.status, 0) << run.err;
-  const std::string pdf = Read(In("dial.pdf"));
-  EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
-  EXPECT_NE(pdf.find("/MediaBox [0 0 842"), std::string::npos);  // 297 mm wide
-  EXPECT_EQ(RunCli("print --type h --pdf").status, 2);
+TEST_F(PlotCommandTest, RefusedDialLeavesNoFile) {
+  // --all-lines asks for temporal hours, which cannot be constructed at 70 degrees.
+  for (const char* format : {"hpgl", "dxf"}) {
+    const fs::path out = dir / (std::string("far.") + format);
+    const CliRun run = RunCli("plot --type z --all-lines --lat 70 --format " + std::string(format) + " -o " +
+                              out.string());
+    EXPECT_EQ(run.status, 1) << format;
+    EXPECT_NE(run.err.find("Temporalstunden sind in dieser geogr. Breite nicht möglich!"), std::string::npos);
+    EXPECT_FALSE(fs::exists(out)) << format;
+  }
 }
 
 }  // namespace

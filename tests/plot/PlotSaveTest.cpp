@@ -216,6 +216,27 @@ TEST_F(PlotSaveTest, FailuresAreReportedAndLeaveNoTemporaryFile) {
   EXPECT_FALSE(fs::exists(dir / "skiagraf.$$$"));
 }
 
+TEST_F(PlotSaveTest, RefusedConstructionLeavesNoFileAndReportsNothing) {
+  for (PlotFormat format : {PlotFormat::Hpgl, PlotFormat::Dxf}) {
+    const fs::path name = dir / ("refused." + PlotExtension(format));
+    PlotSaveResult r = SavePlotFileUnlessRefused([](HpglWriter&) { return false; }, format, name.string());
+    EXPECT_FALSE(r.saved);
+    EXPECT_TRUE(fs::is_empty(dir)) << PlotExtension(format);  // neither the file nor the temporary one
+    EXPECT_TRUE(ui.shown.empty());
+    // a construction that draws is saved as by SavePlotFile
+    r = SavePlotFileUnlessRefused(
+        [](HpglWriter& w) {
+          Construction(w);
+          return true;
+        },
+        format, name.string());
+    EXPECT_TRUE(r.saved);
+    EXPECT_TRUE(fs::exists(name));
+    fs::remove(name);
+    ui.shown.clear();
+  }
+}
+
 TEST_F(PlotSaveTest, ChooseFileStartsWithTheCurrentNameAndCancelWritesNothing) {
   SetCurrentPlotFileName((dir / "last.plt").string());
   ui.files.push_back(std::nullopt);

@@ -1,0 +1,117 @@
+#include "DrawingPlotHooks.h"
+
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <memory>
+
+#include "ConstructionPrint.h"
+#include "DrawingWindow.h"
+#include "MainWindow.h"
+#include "PlotSavePanel.h"
+#include "Recaption.h"
+#include "base/UserInterface.h"
+#include "text/Texts.h"
+
+namespace skiagraf::gui {
+
+namespace {
+
+// The printer of a drawing window without a main window (tests, a window on its own).
+QPrinter& OwnPrinter() {
+  static std::unique_ptr<QPrinter> printer = std::make_unique<QPrinter>();
+  return *printer;
+}
+
+PrinterSetup SetupDialog(DrawingWindow& window) {
+  return [&window](QPrinter& printer) {
+    // A PDF file chosen instead of a missing printer needs no printer dialog.
+    if (printer.outputFormat() == QPrinter::PdfFormat) return true;
+    QPrintDialog dialog(&printer, &window);
+    return dialog.exec() == QDialog::Accepted;
+  };
+}
+
+HourLineAngleTable AnglesOf(DrawingWindow& window) {
+  if (const HourLineAngleTable* shown = window.AnglesTable()) return *shown;
+  return ComputeHourLineAngles(Settings(), window.Zoom());
+}
+
+}  // namespace
+
+bool PrinterFor(DrawingWindow& window, QPrinter*& printer) {
+  auto* frame = qobject_cast<MainWindow*>(window.window());
+  printer = frame ? &frame->Printer() : &OwnPrinter();
+  if (printer->outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty()) {
+    FileChoice choice;
+    choice.title = CaptionToTitle(CatalogueText(3));
+    choice.filter = "PDF (*.pdf)|*.pdf";
+    choice.initialName = "skiag.pdf";
+    choice.defaultExtension = "pdf";
+    const auto file = Ui().ChooseSaveFile(choice);
+    if (!file) return false;
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(ToQ(*file));
+  }
+  return true;
+}
+
+PlotSavePanel& SavePanelOf(DrawingWindow& window) {
+  if (auto* panel = window.findChild<PlotSavePanel*>("HPGpanel")) return *panel;
+  auto* panel = new PlotSavePanel(
+      [&window] {
+        PlotSavePanel::Drawing d;
+        d.settings = &Settings();
+        d.view = window.View();
+        d.canvasWidth = window.CanvasSize().width();
+        d.canvasHeight = window.CanvasSize().height();
+        d.footPlaced = window.FootPlacedByUser();
+        d.textPlaced = window.TextPlacedByUser();
+        d.printer = [&window]() -> QPrinter* {
+          QPrinter* printer = nullptr;
+          return PrinterFor(window, printer) ? printer : nullptr;
+        };
+        return d;
+      },
+      &window);
+  panel->setAutoFillBackground(true);
+  panel->move(10, 10);
+  panel->resize(panel->sizeHint());
+  // The converter's log lines go into the information memo.
+  QObject::connect(panel, &PlotSavePanel::saved, &window, [&window](const QStringList& log) {
+    if (log.isEmpty()) return;
+    if (auto* memo = window.findChild<QPlainTextEdit*>("StabMemo")) {
+      memo->setPlainText(log.join('\n'));
+      if (QWidget* info = window.findChild<QWidget*>("pStabInfo")) info->show();
+    }
+  });
+  return *panel;
+}
+
+void InstallDrawingPlotHooks() {
+  DrawingWindowHooks& hooks = DrawingHooks();
+  hooks.save = [](DrawingWindow& window, bool dxf) {
+    SavePanelOf(window).Open(dxf ? PlotFormat::Dxf : PlotFormat::Hpgl, false, true);
+  };
+  hooks.print = [](DrawingWindow& window) {
+    QPrinter* printer = nullptr;
+    if (!PrinterFor(window, printer)) return;
+    const QSize canvas = window.CanvasSize();
+    PrintConstruction(*printer, Settings(), window.View(), canvas.width(), canvas.height(), SetupDialog(window));
+  };
+  hooks.printInfo = [](DrawingWindow& window) {
+    QPrinter* printer = nullptr;
+    if (!PrinterFor(window, printer)) return;
+    PrintInformationText(*printer, window.InfoTexts().lines);
+  };
+  hooks.printList = [](DrawingWindow& window) {
+    QPrinter* printer = nullptr;
+    if (!PrinterFor(window, printer)) return;
+    const HourLineAngleTable table = AnglesOf(window);
+    PrintAnglesTable(*printer, Settings(), table, window.Zoom(), window.windowTitle().toStdString(),
+                     table.FooterTitle, SetupDialog(window));
+  };
+}
+
+}  // namespace skiagraf::gui

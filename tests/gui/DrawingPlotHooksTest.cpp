@@ -1,0 +1,75 @@
+// The save panel and the print routines plugged into the drawing window.
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "DrawingPlotHooks.h"
+#include "DrawingWindow.h"
+#include "GuiTestSupport.h"
+#include "PlotSavePanel.h"
+
+namespace skiagraf::gui::test {
+namespace {
+
+class DrawingPlotHooksTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    Settings().DialTypeCode = 'v';
+    Settings().Latitude = 47;
+    InstallDrawingPlotHooks();
+    window_ = std::make_unique<DrawingWindow>();
+    window_->resize(1100, 760);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void TearDown() override {
+    window_.reset();
+    DrawingHooks() = {};
+    GuiTest::TearDown();
+  }
+  std::unique_ptr<DrawingWindow> window_;
+};
+
+TEST_F(DrawingPlotHooksTest, SaveButtonsOpenThePanelAndSave) {
+  auto* dxf = window_->findChild<QPushButton*>("dxf");
+  ASSERT_NE(dxf, nullptr);
+  EXPECT_TRUE(dxf->isEnabled());
+  dxf->click();
+  auto* panel = window_->findChild<PlotSavePanel*>("HPGpanel");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_EQ(panel->findChild<QLineEdit*>("namehpg")->text(), "skiag.dxf");
+  const std::string file = (Folder() + "/wall.dxf").toStdString();
+  ui_.files.push_back(file);
+  ui_.answers.push_back(Answer::No);  // no grid
+  panel->findChild<QPushButton*>("BtnWeiter")->click();
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_TRUE(std::filesystem::exists(file));
+  // The HPGL button opens the same panel for HPGL.
+  window_->findChild<QPushButton*>("BitBtnHPGL")->click();
+  EXPECT_EQ(window_->findChildren<PlotSavePanel*>().size(), 1);
+  EXPECT_EQ(panel->Format(), PlotFormat::Hpgl);
+  EXPECT_EQ(panel->findChild<QLineEdit*>("namehpg")->text(), Folder() + "/wall.plt");
+}
+
+TEST_F(DrawingPlotHooksTest, PrintButtonPrintsThePage) {
+  auto* print = window_->findChild<QPushButton*>("BitBtnDrucken");
+  ASSERT_NE(print, nullptr);
+  EXPECT_TRUE(print->isEnabled());
+  // Without a printer on this machine the page goes into a PDF file.
+  const QString pdf = Folder() + "/wall.pdf";
+  QPrinter* printer = nullptr;
+  ui_.files.push_back(pdf.toStdString());
+  ASSERT_TRUE(PrinterFor(*window_, printer));
+  printer->setOutputFormat(QPrinter::PdfFormat);  // also where the machine has a printer
+  printer->setOutputFileName(pdf);
+  print->click();
+  EXPECT_TRUE(QFile::exists(pdf));
+}
+
+}  // namespace
+}  // namespace skiagraf::gui::test

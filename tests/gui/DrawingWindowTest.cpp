@@ -1,0 +1,231 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "DrawingWindow.h"
+#include "GuiTestSupport.h"
+#include "MainWindow.h"
+#include "text/Texts.h"
+
+namespace skiagraf::gui::test {
+namespace {
+
+class DrawingWindowTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    DrawingHooks() = {};
+    Settings().Latitude = 47;
+  }
+  void TearDown() override {
+    window_.reset();
+    DrawingHooks() = {};
+    GuiTest::TearDown();
+  }
+
+  // A drawing window of its own, shown at a fixed size.
+  DrawingWindow& Open() {
+    window_ = std::make_unique<DrawingWindow>();
+    window_->resize(1100, 760);
+    window_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    return *window_;
+  }
+  template <typename T>
+  T* Find(const char* name) {
+    T* w = window_->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  // Pixels of the canvas that are not white.
+  int InkedPixels() const {
+    const QImage& image = window_->CanvasImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); y += 2)
+      for (int x = 0; x < image.width(); x += 2) n += image.pixel(x, y) != qRgb(255, 255, 255);
+    return n;
+  }
+
+  std::unique_ptr<DrawingWindow> window_;
+};
+
+TEST_F(DrawingWindowTest, TheMainWindowOpensItUnderForm5) {
+  RegisterDrawingWindow();
+  MainWindow frame(MainWindowOptions{Folder()});
+  frame.show();
+  TaskWindow* task = frame.OpenTask("Form5");
+  ASSERT_NE(qobject_cast<DrawingWindow*>(task), nullptr);
+  EXPECT_EQ(task->objectName(), "Form5");
+  EXPECT_EQ(task->HelpContext(), 700);
+  EXPECT_EQ(task->windowTitle(), " Konstruktion einer vertikalen Sonnenuhr");
+}
+
+TEST_F(DrawingWindowTest, ZeichnenDrawsTheDialAtZoomOne) {
+  DrawingWindow& w = Open();
+  w.FormMouseWheel(120);
+  QTest::mouseClick(Find<QPushButton>("BitBtnNetz"), Qt::LeftButton);
+  EXPECT_TRUE(w.View().grid);
+  QTest::mouseClick(Find<QPushButton>("bitBtnZeichne"), Qt::LeftButton);
+  EXPECT_FALSE(w.View().grid);
+  EXPECT_DOUBLE_EQ(w.Zoom(), 1.0);
+  EXPECT_GT(InkedPixels(), 2000);
+}
+
+TEST_F(DrawingWindowTest, WheelZoomsByTheTurnAndIgnoresStrongTurnsTowardsTheUser) {
+  DrawingWindow& w = Open();
+  w.FormMouseWheel(-300);
+  EXPECT_DOUBLE_EQ(w.Zoom(), 1.0);
+  // A wheel event over the canvas reaches the same handler.
+  auto* canvas = Find<QWidget>("Image1");
+  const QPointF at(100, 100);
+  QWheelEvent wheel(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(canvas, &wheel);
+  EXPECT_DOUBLE_EQ(w.Zoom(), 1.06);
+  w.FormMouseWheel(-299);
+  EXPECT_NEAR(w.Zoom(), 1.06 * (1 - 299.0 / 2000), 1e-12);
+}
+
+TEST_F(DrawingWindowTest, EightZoomStepsDoubleTheZoom) {
+  DrawingWindow& w = Open();
+  for (int i = 0; i < 8; ++i) QTest::mouseClick(Find<QPushButton>("BBtnZoomIn"), Qt::LeftButton);
+  EXPECT_NEAR(w.Zoom(), 2.0, 1e-12);
+  for (int i = 0; i < 8; ++i) QTest::mouseClick(Find<QPushButton>("BitBtnOut"), Qt::LeftButton);
+  EXPECT_NEAR(w.Zoom(), 1.0, 1e-12);
+}
+
+TEST_F(DrawingWindowTest, ScreenFormatA3KeepsTheZoomAndIsTickedInThePopup) {
+  DrawingWindow& w = Open();
+  w.Konstruiere(DrawingWindow::DrawMode::Fresh);
+  w.A3Click();
+  EXPECT_TRUE(w.View().a3);
+  EXPECT_DOUBLE_EQ(w.Zoom(), 1.0);
+  auto* popup = Find<QMenu>("PopupZeichnen");
+  emit popup->aboutToShow();
+  EXPECT_TRUE(Find<QAction>("A3")->isChecked());
+  EXPECT_FALSE(Find<QAction>("A4")->isChecked());
+}
+
+TEST_F(DrawingWindowTest, DefaultFootLiesAboveTheMiddleOnSouthernLatitudes) {
+  Settings().DialTypeCode = 'h';
+  Settings().Latitude = -35;
+  DrawingWindow& w = Open();
+  EXPECT_LT(w.View().foot.y, w.CanvasSize().height() / 2.0);
+  Settings().Latitude = 47;
+  w.Ursprung_zeigen();
+  EXPECT_GT(w.View().foot.y, w.CanvasSize().height() / 2.0);
+  EXPECT_FALSE(w.FootPlacedByUser());
+}
+
+TEST_F(DrawingWindowTest, MouseClicksPlaceTheFootAndTheText) {
+  DrawingWindow& w = Open();
+  auto* canvas = Find<QWidget>("Image1");
+  QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+  EXPECT_EQ(w.View().foot, (PointD{300, 200}));
+  EXPECT_TRUE(w.FootPlacedByUser());
+  EXPECT_GT(InkedPixels(), 1000);
+  QTest::mouseClick(canvas, Qt::LeftButton, Qt::AltModifier, QPoint(120, 600));
+  EXPECT_EQ(w.View().textAnchor, (PointD{120, 600}));
+  EXPECT_TRUE(w.TextPlacedByUser());
+  EXPECT_EQ(w.View().foot, (PointD{300, 200}));
+}
+
+TEST_F(DrawingWindowTest, PopupTogglesTheStyleOptionsAndDisablesThemOnUmbrellaDials) {
+  DrawingWindow& w = Open();
+  auto* popup = Find<QMenu>("PopupZeichnen");
+  Find<QAction>("StundenlinienbiszumFupunkt1")->trigger();
+  Find<QAction>("ZeichnePolDr1")->trigger();
+  EXPECT_TRUE(Settings().HourLinesToStyleFoot);
+  EXPECT_TRUE(Settings().PolarTriangle);
+  emit popup->aboutToShow();
+  EXPECT_TRUE(Find<QAction>("StundenlinienbiszumFupunkt1")->isChecked());
+  EXPECT_TRUE(Find<QAction>("ZeichnePolDr1")->isEnabled());
+  Settings().UmbrellaMode = true;
+  emit popup->aboutToShow();
+  EXPECT_FALSE(Find<QAction>("ZeichnePolDr1")->isEnabled());
+  EXPECT_FALSE(Find<QAction>("StundenlinienbiszumFupunkt1")->isEnabled());
+  EXPECT_FALSE(Find<QAction>("PolstabInformationen1")->isEnabled());
+  (void)w;
+}
+
+TEST_F(DrawingWindowTest, AnglesTableAndStyleInformation) {
+  Settings().DialTypeCode = 'h';
+  Settings().MainTimeStart = 6;
+  Settings().BifilarHourInterval = '0';
+  DrawingWindow& w = Open();
+  QTest::mouseClick(Find<QPushButton>("BitBtnWinkel"), Qt::LeftButton);
+  auto* grid = Find<QTableWidget>("StrGrWinkel");
+  ASSERT_TRUE(Find<QWidget>("PWinkel")->isVisible());
+  // 9:00 lies in row 4 (6, 7, 8, 9 after the heading).
+  ASSERT_NE(grid->item(4, 1), nullptr);
+  EXPECT_EQ(grid->item(4, 0)->text(), "9:00");
+  EXPECT_EQ(grid->item(4, 1)->text(), "    36.18");
+  EXPECT_EQ(grid->item(4, 2)->text(), "    0.731");
+  ASSERT_NE(w.AnglesTable(), nullptr);
+  EXPECT_FALSE(Find<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+  // The longitude tick switches the straight lines to apparent time at the zone meridian.
+  QTest::mouseClick(Find<QCheckBox>("ChBLKorr"), Qt::LeftButton);
+  EXPECT_FALSE(Settings().BifilarLocalTime);
+  QTest::mouseClick(Find<QPushButton>("BitBtnStabInfo"), Qt::LeftButton);
+  EXPECT_TRUE(Find<QWidget>("pStabInfo")->isVisible());
+  EXPECT_TRUE(Find<QPlainTextEdit>("StabMemo")->toPlainText().startsWith("Horizontale SONNENUHR"));
+}
+
+TEST_F(DrawingWindowTest, ExpertBoxesMirrorTheMapSettings) {
+  Settings().DrawCoastline = false;
+  Open();
+  auto* map = Find<QCheckBox>("ChBMap");
+  EXPECT_FALSE(map->isChecked());
+  QTest::mouseClick(map, Qt::LeftButton);
+  EXPECT_TRUE(Settings().DrawCoastline);
+  QTest::mouseClick(Find<QCheckBox>("ChBfrontier"), Qt::LeftButton);
+  EXPECT_FALSE(Settings().DrawBorders);
+}
+
+TEST_F(DrawingWindowTest, SaveAndPrintCommandsCallTheirHooks) {
+  {
+    Open();
+    EXPECT_FALSE(Find<QPushButton>("dxf")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>("BitBtnDrucken")->isEnabled());
+  }
+  int saved = -1, printed = 0;
+  DrawingHooks().save = [&](DrawingWindow&, bool dxf) { saved = dxf; };
+  DrawingHooks().print = [&](DrawingWindow&) { ++printed; };
+  Open();
+  QTest::mouseClick(Find<QPushButton>("dxf"), Qt::LeftButton);
+  EXPECT_EQ(saved, 1);
+  QTest::mouseClick(Find<QPushButton>("BitBtnHPGL"), Qt::LeftButton);
+  EXPECT_EQ(saved, 0);
+  QTest::mouseClick(Find<QPushButton>("BitBtnDrucken"), Qt::LeftButton);
+  EXPECT_EQ(printed, 1);
+}
+
+TEST_F(DrawingWindowTest, HintPanelNamesWhatTheMouseDoes) {
+  Open();
+  auto* hint = Find<QLabel>("pWarnung");
+  EXPECT_EQ(hint->text().toStdString(), CatalogueText(719));  // after activation
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(Find<QPushButton>("BitBtnStabInfo"), &enter);
+  EXPECT_EQ(hint->text().toStdString(), CatalogueText(720));
+  QApplication::sendEvent(Find<QPushButton>("BitBtnNetz"), &enter);
+  EXPECT_EQ(hint->text().toStdString(), CatalogueText(719));
+  Settings().DialTypeCode = 'q';  // types without a movable foot get no hint
+  QApplication::sendEvent(Find<QPushButton>("BitBtnNetz"), &enter);
+  EXPECT_TRUE(hint->text().isEmpty());
+}
+
+TEST_F(DrawingWindowTest, LettersWithoutAConstructionLeaveTheCanvasWhite) {
+  Settings().DialTypeCode = 'q';
+  DrawingWindow& w = Open();
+  w.Konstruiere(DrawingWindow::DrawMode::Fresh);
+  EXPECT_EQ(InkedPixels(), 0);
+}
+
+}  // namespace
+}  // namespace skiagraf::gui::test
