@@ -1,13 +1,15 @@
 #include "ConstructionPrint.h"
 
 #include <QPageLayout>
+#include <QPaintDevice>
+#include <QTransform>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
 #include <cmath>
 #include <exception>
 
-#include "PrinterSurface.h"
+#include "PainterSurface.h"
 #include "base/UserInterface.h"
 #include "dials/DialDispatch.h"
 #include "dials/DialText.h"
@@ -62,6 +64,16 @@ bool PrintDocument(QPrinter& printer, const std::function<void(QPainter&, const 
 
 }  // namespace
 
+void PrintPageTransform(QPainter& painter, double leftMm, double topMm) {
+  QPaintDevice* device = painter.device();
+  const double unitsX = device->logicalDpiX() / 254.0;  // device pixels per 0.1 mm
+  const double unitsY = device->logicalDpiY() / 254.0;
+  QTransform t;
+  t.translate(leftMm * 10 * unitsX, topMm * 10 * unitsY);
+  t.scale(unitsX, unitsY);
+  painter.setTransform(t);
+}
+
 PrintPage ConstructionPage(const QPrinter& printer) {
   PrintPage page;
   const QPageLayout layout = printer.pageLayout();
@@ -79,7 +91,7 @@ PrintPage ConstructionPage(const QPrinter& printer) {
 
 void DrawConstructionPage(QPainter& painter, double pageWidth, double pageHeight, DialSettings& s,
                           const DrawingView& screenView, double canvasWidth, double canvasHeight) {
-  PrinterSurface surface(painter, pageWidth, pageHeight);
+  PainterSurface surface(painter, pageWidth, pageHeight);
   FontSpec font;
   font.face = "Arial";
   font.height = 40;
@@ -144,7 +156,7 @@ std::vector<std::string> AnglesTablePageLines(const DialSettings& s, double zoom
 void DrawAnglesTablePage(QPainter& painter, const DialSettings& s, const HourLineAngleTable& table, double zoom,
                          const std::string& title, const std::string& sunlitText,
                          const std::function<void()>& newPage) {
-  PrinterSurface page(painter, 2800, 2000);
+  PainterSurface page(painter, 2800, 2000);
   FontSpec font;
   font.face = "MS Serif";
   font.bold = true;

@@ -27,6 +27,11 @@ namespace skiagraf::gui {
 // the dialog (the command-line front end, tests).
 using PrinterSetup = std::function<bool(QPrinter&)>;
 
+// Sets the painter's transform so that one unit is 0.1 mm on the device, with the
+// origin `leftMm`, `topMm` millimetres from the device's top-left corner. A
+// PainterSurface on that painter draws the printer page.
+void PrintPageTransform(QPainter& painter, double leftMm, double topMm);
+
 // The page of a construction in tenths of a millimetre: its origin on the paper and
 // its usable size, from the offsets 70 (left) and 50 (top), the limits 2800 x 2000
 // and the printable area the printer reports.

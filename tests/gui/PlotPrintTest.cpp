@@ -12,7 +12,6 @@
 #include "ConstructionPrint.h"
 #include "GuiTestSupport.h"
 #include "PlotSavePanel.h"
-#include "PrinterSurface.h"
 #include "RadioGroup.h"
 #include "dials/HourLineAngles.h"
 
