@@ -3,13 +3,13 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <memory>
 
 #include "ConstructionPrint.h"
 #include "DrawingWindow.h"
 #include "MainWindow.h"
 #include "PlotSavePanel.h"
+#include "PrinterChoice.h"
 #include "Recaption.h"
 #include "base/UserInterface.h"
 #include "text/Texts.h"
@@ -43,18 +43,7 @@ HourLineAngleTable AnglesOf(DrawingWindow& window) {
 bool PrinterFor(DrawingWindow& window, QPrinter*& printer) {
   auto* frame = qobject_cast<MainWindow*>(window.window());
   printer = frame ? &frame->Printer() : &OwnPrinter();
-  if (printer->outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty()) {
-    FileChoice choice;
-    choice.title = CaptionToTitle(CatalogueText(3));
-    choice.filter = "PDF (*.pdf)|*.pdf";
-    choice.initialName = "skiag.pdf";
-    choice.defaultExtension = "pdf";
-    const auto file = Ui().ChooseSaveFile(choice);
-    if (!file) return false;
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(ToQ(*file));
-  }
-  return true;
+  return PdfWhenNoPrinter(*printer);
 }
 
 PlotSavePanel& SavePanelOf(DrawingWindow& window) {

@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -22,6 +21,7 @@
 #include "EntryChecks.h"
 #include "MainWindow.h"
 #include "MenuLayout.h"
+#include "PrinterChoice.h"
 #include "RadioGroup.h"
 #include "TextPrintJob.h"
 #include "base/NumberFormat.h"
@@ -556,17 +556,7 @@ bool SunPositionWindow::Print(bool formFeed) {
   if (!Button3Click()) return false;
   QPrinter& printer = Printer();
   // Without a printer on this machine the text goes into a PDF file of the user's choice.
-  if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::availablePrinters().isEmpty()) {
-    FileChoice choice;
-    choice.title = CaptionToTitle(CatalogueText(3));
-    choice.filter = "PDF (*.pdf)|*.pdf";
-    choice.initialName = "skiag.pdf";
-    choice.defaultExtension = "pdf";
-    const auto file = Ui().ChooseSaveFile(choice);
-    if (!file) return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(ToQ(*file));
-  }
+  if (!PdfWhenNoPrinter(printer)) return false;
   if (!job_) job_ = std::make_unique<TextPrintJob>(printer);
   if (!job_->Print(ResultLines())) {
     job_.reset();

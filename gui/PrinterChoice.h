@@ -1,0 +1,13 @@
+#pragma once
+
+class QPrinter;
+
+namespace skiagraf::gui {
+
+// On a machine without a printer a page goes into a PDF file: asks for the file
+// (title of the print command, "skiag.pdf" proposed) and sets the printer to it.
+// False when the user cancels. A printer that is already set to a file, or a machine
+// with a printer, is left as it is.
+bool PdfWhenNoPrinter(QPrinter& printer);
+
+}  // namespace skiagraf::gui
