@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "InputWindows.h"
 #include "MainWindow.h"
 #include "QtUserInterface.h"
 #include "base/UserInterface.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
   skiagraf::InitDialSettings(skiagraf::Settings());
   skiagraf::gui::QtUserInterface ui;
   skiagraf::ScopedUserInterface installed(ui);
+  // The task windows the menus and the guided creation open.
+  skiagraf::gui::RegisterInputWindows();
   skiagraf::gui::MainWindow window;
   ui.SetParent(&window);
   window.show();

@@ -150,6 +150,8 @@ struct DialSettings {
   bool FirstVertical = false;
   bool SecondVertical = false;
   bool ExtendTemporalLines = true;
+  bool BifilarClassicMichnik = false;  // bifilar: second thread in the classical arrangement (not saved)
+  int BiazimuthalTimePosition = 0;     // biazimuthal: the dial shows the time of position 1 (0) or 2 (1) (not saved)
   int PlotLineWeight = 1;            // 1 fine, 2 medium, 3 thick
   int AzimuthDateLinesPerMonth = 1;  // 1..3, 4 = solstices and equinoxes
   int RingBabylonianPart = 0;        // 0 before noon, 1 afternoon, 2 all day (not saved)

@@ -1031,6 +1031,10 @@ inline constexpr CatalogueEntry kCatalogue[] = {
           "Declination lines for following days"}},
     {635, {"&Zusätzliche Datumslinie für dd/mm",
           "&Additional line for day/month [dd.mm]"}},
+    {636, {"&in Liste übernehmen",
+          "Date &into List"}},
+    {637, {"klassische SU nach Michnik ",
+          "classical dial after Michnik "}},
     // The drawing window, its save panel and popup menu
     {701, {"&Zeichnen",
           "&Draw"}},
