@@ -232,7 +232,7 @@ int DialTypeItemOf(const DialSettings& s);
 // The dial-type change rules, applied by every window that changes the type:
 // 'v' sets WallInclination 90; the umbrella item sets UmbrellaMode and forces the
 // letter to 'h', 'i' or 'v'; any other item clears UmbrellaMode; without expert mode
-// 'c' and 'm' become 'h'; 'q' resets AltitudeDialKind, 'z' resets CylinderKind.
+// 'c' and 'm' become 'h', 'q' resets AltitudeDialKind and 'z' resets CylinderKind.
 void SelectDialTypeItem(DialSettings& s, int item);
 void SelectDialType(DialSettings& s, char letter);  // any item but the umbrella
 void SelectUmbrellaDial(DialSettings& s);

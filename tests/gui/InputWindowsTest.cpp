@@ -1,0 +1,238 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <cmath>
+
+#include "DialTypeWindow.h"
+#include "GuiTestSupport.h"
+#include "InputWindows.h"
+#include "LocationWindow.h"
+#include "MainWindow.h"
+#include "ParameterWindow.h"
+#include "RadioGroup.h"
+
+namespace skiagraf::gui::test {
+namespace {
+
+template <typename T = QWidget>
+T* Find(QWidget* window, const char* name) {
+  T* w = window->findChild<T*>(name);
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+
+void Click(QWidget* window, const char* button) {
+  if (auto* b = Find<QAbstractButton>(window, button)) b->click();
+}
+
+using InputWindowsTest = GuiTest;
+
+TEST_F(InputWindowsTest, LocationInDegreesMinutesSeconds) {
+  LocationWindow::DecimalInput() = true;
+  LocationWindow window;
+  Click(&window, "RGinput_1");
+  EXPECT_FALSE(LocationWindow::DecimalInput());
+  EXPECT_FALSE(Find<QLineEdit>(&window, "Edit11")->isEnabled());
+  EXPECT_TRUE(Find<QLineEdit>(&window, "Edit1")->isEnabled());
+  Find<QLineEdit>(&window, "Edit1")->setText("47");
+  Find<QLineEdit>(&window, "Edit2")->setText("15");
+  Find<QLineEdit>(&window, "Edit8")->setText("5");
+  Click(&window, "RG1_0");
+  EXPECT_TRUE(window.Validate());
+  EXPECT_NEAR(Settings().Latitude, 47.251389, 5e-7);
+  EXPECT_EQ(Find<QLineEdit>(&window, "Edit11")->text(), " 47.251389");
+  LocationWindow::DecimalInput() = true;
+}
+
+TEST_F(InputWindowsTest, LocationKeyFiltersAndEnter) {
+  LocationWindow::DecimalInput() = true;
+  LocationWindow window;
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  auto* latitude = Find<QLineEdit>(&window, "Edit11");
+  latitude->clear();
+  QTest::keyClicks(latitude, "4x7,5");
+  EXPECT_EQ(latitude->text(), "47.5");
+  auto* year = Find<QLineEdit>(&window, "Edit5");
+  year->clear();
+  QTest::keyClicks(year, "-19.9a9");
+  EXPECT_EQ(year->text(), "1999");
+  // Enter in a decimal field goes to the year, in the year to the close button.
+  latitude->setFocus();
+  QTest::keyClick(latitude, Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), year);
+  QTest::keyClick(year, Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(&window, "Button1"));
+  EXPECT_DOUBLE_EQ(Settings().Latitude, 47.5);
+  EXPECT_EQ(Settings().ReferenceYear, 1999);
+}
+
+TEST_F(InputWindowsTest, VerticalDialSetsInclinationAndHidesItsField) {
+  Settings().WallInclination = 30;
+  DialTypeWindow window;
+  window.show();
+  Click(&window, "RG1_1");
+  EXPECT_EQ(Settings().DialTypeCode, 'v');
+  EXPECT_DOUBLE_EQ(Settings().WallInclination, 90.0);
+  EXPECT_FALSE(Find<QLineEdit>(&window, "Edit2")->isVisible());
+  EXPECT_TRUE(Find<QLineEdit>(&window, "Edit1")->isVisible());
+  // Closing with the horizontal dial puts the plane flat.
+  Click(&window, "RG1_0");
+  EXPECT_TRUE(window.Validate());
+  EXPECT_EQ(Settings().WallDeclination, 0.0);
+  EXPECT_EQ(Settings().WallInclination, 0.0);
+  EXPECT_TRUE(Settings().InputsValid);
+}
+
+TEST_F(InputWindowsTest, TypeListWithoutExpertMode) {
+  Settings().ExpertMode = false;
+  Settings().DialTypeCode = 'm';  // from a file: not offered, becomes 'h'
+  DialTypeWindow window;
+  EXPECT_EQ(Settings().DialTypeCode, 'h');
+  auto* list = Find<RadioGroup>(&window, "RG1");
+  ASSERT_EQ(list->Count(), 13);
+  EXPECT_EQ(list->ItemIndex(), 0);
+  const int bifilar = static_cast<int>(list->Items().indexOf(ToQ(CatalogueText(196))));
+  ASSERT_EQ(bifilar, 11);
+  Click(&window, "RG1_11");
+  EXPECT_EQ(Settings().DialTypeCode, 'f');
+  EXPECT_TRUE(Find<QLabel>(&window, "Label13")->text().contains("ausgeschaltet"));
+  Settings().ExpertMode = true;  // not part of the defaults the next test starts from
+}
+
+TEST_F(InputWindowsTest, ParameterWindowOpensOnThePageOfTheType) {
+  const std::pair<char, const char*> cases[] = {{'q', "TabSheet2"}, {'r', "TabSheet8"}, {'w', "TabSheet10"},
+                                                {'h', "TabSheet1"}};
+  Settings().ExpertMode = true;
+  for (const auto& [letter, page] : cases) {
+    SelectDialType(Settings(), letter);
+    ParameterWindow window;
+    EXPECT_EQ(Find<QTabWidget>(&window, "PageControl1")->currentWidget()->objectName(), page) << letter;
+  }
+}
+
+TEST_F(InputWindowsTest, CopiesOnSeveralPagesStayInStep) {
+  ParameterWindow window;
+  auto* start = Find<QComboBox>(&window, "ComboAnf");
+  emit start->activated(13);
+  EXPECT_EQ(Settings().MainTimeStart, 13);
+  for (const char* copy : {"cSoAnf", "coBiAnf"}) EXPECT_EQ(Find<QComboBox>(&window, copy)->currentIndex(), 13);
+  emit Find<QComboBox>(&window, "cEotInt2")->activated(4);
+  EXPECT_EQ(Settings().EotHourInterval, '6');
+  EXPECT_EQ(Find<QComboBox>(&window, "CEotStund")->currentIndex(), 4);
+
+  Click(&window, "chB5S");  // Babylonian hours on the umbrella page
+  EXPECT_TRUE(Settings().BabylonianHours);
+  for (const char* copy : {"ChB5", "ChB5z", "ChB5r", "ChB5a"}) EXPECT_TRUE(Find<QCheckBox>(&window, copy)->isChecked());
+
+  // The empty fifth date-line item means own dates; every date-line control follows.
+  Click(&window, "RG1_4");
+  EXPECT_EQ(Settings().DateLineMode, '2');
+  for (const char* group : {"RG1", "RGs1", "RgBi"}) EXPECT_EQ(Find<RadioGroup>(&window, group)->ItemIndex(), 2);
+  for (const char* chooser : {"cLinZl", "cLinZl2", "cLinZlS", "cLinZlH"})
+    EXPECT_EQ(Find<QComboBox>(&window, chooser)->currentIndex(), 2);
+  emit Find<QComboBox>(&window, "cLinZlH")->activated(3);
+  EXPECT_EQ(Find<RadioGroup>(&window, "RgBi")->ItemIndex(), 3);
+  EXPECT_TRUE(Find<QListWidget>(&window, "ListBox2")->property("greyed").toBool());
+}
+
+TEST_F(InputWindowsTest, OwnDatesAddedInOrderAndRemoved) {
+  Settings().OwnDateLines = {"01/03    ( 01. Mar )", "21/12    ( 21. Dez )"};
+  ParameterWindow window;
+  auto* list = Find<QListWidget>(&window, "ListBox2");
+  ASSERT_EQ(list->count(), 2);
+  auto* entry = Find<QLineEdit>(&window, "MaskEdit1");
+  for (int i = 0; i < 2; ++i) {
+    entry->setText("05/07");
+    Click(&window, "Button2");
+  }
+  const std::vector<std::string> expected = {"01/03    ( 01. Mar )", "05/07    ( 05. Jul )", "05/07    ( 05. Jul )",
+                                             "21/12    ( 21. Dez )"};
+  EXPECT_EQ(Settings().OwnDateLines, expected);
+  ASSERT_EQ(list->count(), 4);
+  EXPECT_EQ(list->item(1)->text(), "05/07    ( 05. Jul )");
+  entry->setText("31/04");
+  Click(&window, "Button2");
+  EXPECT_TRUE(ui_.Showed("Fehlerhafte Eingabe !"));
+  EXPECT_EQ(list->count(), 4);
+  list->setCurrentRow(0);
+  Click(&window, "Button1");
+  ASSERT_EQ(Settings().OwnDateLines.size(), 3u);
+  EXPECT_EQ(Settings().OwnDateLines.front(), "05/07    ( 05. Jul )");
+  Click(&window, "Button1");  // nothing selected: nothing removed
+  EXPECT_EQ(Settings().OwnDateLines.size(), 3u);
+}
+
+TEST_F(InputWindowsTest, LeavingAPageTransfersIt) {
+  SelectDialType(Settings(), 'r');
+  ParameterWindow window;
+  auto* width = Find<QLineEdit>(&window, "rBreitEdit");
+  width->setText("500");
+  EXPECT_FALSE(window.SelectPage(ParameterPage::Planar));
+  EXPECT_EQ(window.CurrentPage(), ParameterPage::Ring);
+  EXPECT_TRUE(ui_.Showed("Bitte zuerst die fehlerhafte Eingabe korrigieren!"));
+  width->setText("250");
+  EXPECT_TRUE(window.SelectPage(ParameterPage::Planar));
+  EXPECT_DOUBLE_EQ(Settings().RingWidth, 250.0);
+}
+
+TEST_F(InputWindowsTest, SawyerKindAndUmbrellaOrientation) {
+  ParameterWindow window;
+  Click(&window, "rgSawPeau_1");
+  EXPECT_EQ(Settings().DialTypeCode, 'p');
+  Settings().SawyerTimeKind = 3;
+  Click(&window, "rgSawPeau_0");
+  EXPECT_EQ(Settings().DialTypeCode, 'w');
+  EXPECT_TRUE(Settings().SawyerStraightLines);
+  EXPECT_TRUE(Settings().CylinderEotConstruction);
+  Click(&window, "RgBifi_1");
+  EXPECT_TRUE(Settings().UmbrellaMode);
+  Click(&window, "RGSchirm_1");
+  EXPECT_EQ(Settings().DialTypeCode, 'i');
+  EXPECT_EQ(Settings().UmbrellaOrientation, 'i');
+  Click(&window, "RgBifi_0");
+  EXPECT_EQ(Settings().DialTypeCode, 'f');
+  EXPECT_FALSE(Settings().UmbrellaMode);
+}
+
+TEST_F(InputWindowsTest, GuidedCreationThroughTheThreeWindows) {
+  const QString help = QString(SKIAGRAF_SOURCE_DIR) + "/gui/help";
+  for (const char* name : {"skiagraf_d.html", "skiagraf_e.html"})
+    ASSERT_TRUE(QFile::copy(help + "/" + name, Folder() + "/" + name));
+  RegisterInputWindows();
+  MainWindow frame(MainWindowOptions{Folder()});
+  frame.show();
+  auto child = [&frame]() -> TaskWindow* {
+    QCoreApplication::processEvents();
+    const QList<TaskWindow*> children = frame.Children();
+    return children.size() == 1 ? children.front() : nullptr;
+  };
+  frame.StartWizard();
+  ASSERT_NE(child(), nullptr);
+  EXPECT_EQ(child()->objectName(), "Form6");
+  EXPECT_EQ(child()->windowTitle(), "Sonnenuhr erstellen, Teil 1");
+  EXPECT_TRUE(Find<QWidget>(child(), "btCancel")->isVisible());
+  EXPECT_EQ(Find<QPushButton>(child(), "Button1")->text(), " &Nächstes... >");
+  Click(child(), "Button1");
+  ASSERT_NE(child(), nullptr);
+  EXPECT_EQ(child()->objectName(), "F4");
+  EXPECT_EQ(child()->windowTitle(), "Sonnenuhr erstellen, Teil 2");
+  Click(child(), "Button1");
+  ASSERT_NE(child(), nullptr);
+  EXPECT_EQ(child()->objectName(), "Form4");
+  Click(child(), "btCancel");
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(frame.Children().isEmpty());
+  EXPECT_EQ(frame.Wizard(), MainWindow::WizardState::None);
+}
+
+}  // namespace
+}  // namespace skiagraf::gui::test
