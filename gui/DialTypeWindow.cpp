@@ -59,8 +59,7 @@ QSize DialTypePictureSize(const DialSettings& s) {
 }
 
 DialTypeWindow::DialTypeWindow(MainWindow* frame, QWidget* parent)
-    : TaskWindow("F4", DialTypeHelpTopic(std::max(0, DialTypeItemOf(Settings()))), parent),
-      frame_(frame),
+    : InputTaskWindow("F4", DialTypeHelpTopic(std::max(0, DialTypeItemOf(Settings()))), 2, frame, parent),
       form_(this) {
   SetTag(this, kWindowTag);
   DialSettings& s = Settings();
@@ -72,8 +71,6 @@ DialTypeWindow::DialTypeWindow(MainWindow* frame, QWidget* parent)
   ShowSettings();
   RecaptionWindow(this);
 }
-
-bool DialTypeWindow::Guided() const { return frame_ && frame_->Wizard() != MainWindow::WizardState::None; }
 
 void DialTypeWindow::BuildWidgets() {
   rg1_ = new RadioGroup("RG1", this);
@@ -152,14 +149,8 @@ void DialTypeWindow::BuildWidgets() {
   label13_ = new QLabel(this);
   label13_->setObjectName("Label13");
 
-  button1_ = new QPushButton(this);
-  button1_->setObjectName("Button1");
-  SetTag(button1_, 7);
-  cancel_ = new QPushButton(this);
-  cancel_->setObjectName("btCancel");
-  SetTag(cancel_, 8);
-  connect(button1_, &QPushButton::clicked, this, &DialTypeWindow::Button1Click);
-  connect(cancel_, &QPushButton::clicked, this, &DialTypeWindow::btCancelClick);
+  MakeStepButtons("Button1", 7);
+  connect(close_, &QPushButton::clicked, this, &DialTypeWindow::Button1Click);
 
   auto* right = new QVBoxLayout;
   auto* top = new QHBoxLayout;
@@ -179,7 +170,7 @@ void DialTypeWindow::BuildWidgets() {
   buttons->addWidget(label10);
   buttons->addStretch();
   buttons->addWidget(cancel_);
-  buttons->addWidget(button1_);
+  buttons->addWidget(close_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns, 1);
@@ -255,25 +246,12 @@ bool DialTypeWindow::Validate() {
   return ok;
 }
 
-bool DialTypeWindow::CanClose() { return cancelling_ || Validate(); }
-
 void DialTypeWindow::Button1Click() {
   if (frame_ && frame_->Gallery()->isVisible()) {
     frame_->Gallery()->StopAndHide();  // the close button first hides the large picture
     return;
   }
-  if (!Validate()) return;
-  cancelling_ = true;  // validated: closing needs no second check
-  if (Guided()) frame_->WizardNext();
-  else CloseTask();
-  cancelling_ = false;
-}
-
-void DialTypeWindow::btCancelClick() {
-  cancelling_ = true;
-  if (frame_) frame_->WizardCancel();
-  else CloseTask();
-  cancelling_ = false;
+  CloseOrNext();
 }
 
 bool DialTypeWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -296,19 +274,11 @@ bool DialTypeWindow::eventFilter(QObject* watched, QEvent* event) {
   return TaskWindow::eventFilter(watched, event);
 }
 
-void DialTypeWindow::showEvent(QShowEvent* event) {
-  TaskWindow::showEvent(event);
-  FitTaskFrame(this);
-}
-
 void DialTypeWindow::RecaptionOwn() {
   RecaptionInputTexts(this);
   ShowSettings();
   label13_->setText(Lines(ExpertModeLine(Settings().ExpertMode)));
-  const bool guided = Guided();
-  cancel_->setVisible(guided);
-  button1_->setText(ToQ(CatalogueText(guided ? 1 : 7)));
-  if (guided) setWindowTitle(ToQ(Title(12)) + "2");
+  RecaptionStep();
 }
 
 }  // namespace skiagraf::gui

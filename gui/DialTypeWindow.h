@@ -1,8 +1,7 @@
 #pragma once
 
 #include "InputWidgets.h"
-#include "Recaption.h"
-#include "TaskWindow.h"
+#include "InputTaskWindow.h"
 #include "model/DialSettings.h"
 
 class QLabel;
@@ -21,7 +20,7 @@ QSize DialTypePictureSize(const DialSettings& s);
 
 // The dial-type window (TF4): the list of dial types, the sub-kinds, the few
 // quantities that define a dial before its details, and a picture of the type.
-class DialTypeWindow : public TaskWindow, public Recaptionable {
+class DialTypeWindow : public InputTaskWindow {
   Q_OBJECT
 
  public:
@@ -29,24 +28,20 @@ class DialTypeWindow : public TaskWindow, public Recaptionable {
 
   // The close validation; false when an entry is refused.
   bool Validate();
-  bool CanClose() override;
+  bool CheckAll() override { return Validate(); }
   void RecaptionOwn() override;
 
   void RG1Click(int listIndex);  // index in the shown list (13 or 15 items)
-  void Button1Click();
-  void btCancelClick();
+  void Button1Click();           // hides the large picture first, else closes
   void PictureClick();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildWidgets();
   void ShowSettings();  // selections, visible parts, picture, captions
-  bool Guided() const;
 
-  MainWindow* frame_;
   WidgetEntryForm form_;
   std::vector<int> items_;  // full-list item of each shown entry
   RadioGroup* rg1_;
@@ -74,10 +69,7 @@ class DialTypeWindow : public TaskWindow, public Recaptionable {
   QLabel* label9_;
   QLabel* label13_;
   QPushButton* picture_;
-  QPushButton* button1_;
-  QPushButton* cancel_;
   bool leaving_ = false;
-  bool cancelling_ = false;
 };
 
 }  // namespace skiagraf::gui

@@ -30,7 +30,7 @@ bool& LocationWindow::DecimalInput() {
 }
 
 LocationWindow::LocationWindow(MainWindow* frame, QWidget* parent)
-    : TaskWindow("Form6", kHelpContext, parent), frame_(frame), form_(this) {
+    : InputTaskWindow("Form6", kHelpContext, 1, frame, parent), form_(this) {
   SetTag(this, kWindowTag);
   BuildWidgets();
   // Opening: the fields from the record, the remembered input mode, and the closing
@@ -42,8 +42,6 @@ LocationWindow::LocationWindow(MainWindow* frame, QWidget* parent)
   Validate();
   RecaptionWindow(this);
 }
-
-bool LocationWindow::Guided() const { return frame_ && frame_->Wizard() != MainWindow::WizardState::None; }
 
 void LocationWindow::BuildWidgets() {
   rgInput_ = new RadioGroup("RGinput", this);
@@ -106,18 +104,12 @@ void LocationWindow::BuildWidgets() {
   QLabel* years = MakeLabel(this, "Label8", 320);
   QLabel* empty = MakeLabel(this, "Label9", 321);
 
-  button1_ = new QPushButton(this);
-  button1_->setObjectName("Button1");
-  SetTag(button1_, 7);
-  cancel_ = new QPushButton(this);
-  cancel_->setObjectName("btCancel");
-  SetTag(cancel_, 8);
-  connect(button1_, &QPushButton::clicked, this, &LocationWindow::Button1Click);
-  connect(cancel_, &QPushButton::clicked, this, &LocationWindow::btCancelClick);
+  MakeStepButtons("Button1", 7);
+  connect(close_, &QPushButton::clicked, this, &LocationWindow::CloseOrNext);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(cancel_);
-  buttons->addWidget(button1_);
+  buttons->addWidget(close_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(rgInput_, 0, Qt::AlignLeft);
@@ -138,7 +130,7 @@ void LocationWindow::BuildWidgets() {
     setTabOrder(previous, e);
     previous = e;
   }
-  for (QWidget* w : {static_cast<QWidget*>(year_), static_cast<QWidget*>(cancel_), static_cast<QWidget*>(button1_)}) {
+  for (QWidget* w : {static_cast<QWidget*>(year_), static_cast<QWidget*>(cancel_), static_cast<QWidget*>(close_)}) {
     setTabOrder(previous, w);
     previous = w;
   }
@@ -185,11 +177,6 @@ bool LocationWindow::Validate() {
   return validated_;
 }
 
-bool LocationWindow::CanClose() {
-  if (validated_) return true;
-  return Validate();
-}
-
 bool LocationWindow::LeaveField(QLineEdit* edit) {
   if (leaving_ || !edit->isEnabled()) return true;
   leaving_ = true;
@@ -216,7 +203,7 @@ bool LocationWindow::eventFilter(QObject* watched, QEvent* event) {
       auto* key = static_cast<QKeyEvent*>(event);
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         if (decimalEdits_.contains(edit)) year_->setFocus(Qt::TabFocusReason);
-        else button1_->setFocus(Qt::TabFocusReason);
+        else close_->setFocus(Qt::TabFocusReason);
         return true;
       }
       if (!key->text().isEmpty()) validated_ = false;
@@ -228,29 +215,9 @@ bool LocationWindow::eventFilter(QObject* watched, QEvent* event) {
   return TaskWindow::eventFilter(watched, event);
 }
 
-void LocationWindow::showEvent(QShowEvent* event) {
-  TaskWindow::showEvent(event);
-  FitTaskFrame(this);
-}
-
-void LocationWindow::Button1Click() {
-  if (!Validate()) return;
-  if (Guided()) frame_->WizardNext();
-  else CloseTask();
-}
-
-void LocationWindow::btCancelClick() {
-  validated_ = true;  // cancelling leaves the window without its checks
-  if (frame_) frame_->WizardCancel();
-  else CloseTask();
-}
-
 void LocationWindow::RecaptionOwn() {
   RecaptionInputTexts(this);
-  const bool guided = Guided();
-  cancel_->setVisible(guided);
-  button1_->setText(ToQ(CatalogueText(guided ? 1 : 7)));
-  if (guided) setWindowTitle(ToQ(Title(12)) + "1");
+  RecaptionStep();
 }
 
 }  // namespace skiagraf::gui

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "InputWidgets.h"
-#include "Recaption.h"
-#include "TaskWindow.h"
+#include "InputTaskWindow.h"
 #include "model/InputRules.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace skiagraf::gui {
 
@@ -18,7 +16,7 @@ class RadioGroup;
 // degrees or as degrees, minutes and seconds with hemispheres, and the reference
 // year. The rules live in core (model/InputRules.h); this class binds them to the
 // widgets.
-class LocationWindow : public TaskWindow, public Recaptionable {
+class LocationWindow : public InputTaskWindow {
   Q_OBJECT
 
  public:
@@ -29,15 +27,11 @@ class LocationWindow : public TaskWindow, public Recaptionable {
 
   // The closing validation (ordne); false when an entry is refused.
   bool Validate();
-  bool CanClose() override;
+  bool CheckAll() override { return validated_ || Validate(); }
   void RecaptionOwn() override;
-
-  void Button1Click();   // close, or the next step of the guided creation
-  void btCancelClick();  // cancels the guided creation
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildWidgets();
@@ -46,9 +40,7 @@ class LocationWindow : public TaskWindow, public Recaptionable {
   void ShowHemispheres();
   Hemispheres ChosenHemispheres() const;
   bool LeaveField(QLineEdit* edit);
-  bool Guided() const;
 
-  MainWindow* frame_;
   WidgetEntryForm form_;
   RadioGroup* rgInput_;
   RadioGroup* rg1_;
@@ -57,8 +49,6 @@ class LocationWindow : public TaskWindow, public Recaptionable {
   QList<QLineEdit*> decimalEdits_;
   QList<QLineEdit*> dmsEdits_;
   QLineEdit* year_;
-  QPushButton* button1_;
-  QPushButton* cancel_;
   bool leaving_ = false;
   bool validated_ = false;  // the last validation passed and nothing was typed since
 };

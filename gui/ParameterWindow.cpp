@@ -88,7 +88,7 @@ QVBoxLayout* Column(QHBoxLayout* row) {
 }  // namespace
 
 ParameterWindow::ParameterWindow(MainWindow* frame, QWidget* parent)
-    : TaskWindow("Form4", kWindowTag, parent), frame_(frame), form_(this) {
+    : InputTaskWindow("Form4", kWindowTag, 3, frame, parent), form_(this) {
   SetTag(this, kWindowTag);
   DialSettings& s = Settings();
   ApplyParameterExpertRules(s);
@@ -105,8 +105,6 @@ ParameterWindow::ParameterWindow(MainWindow* frame, QWidget* parent)
   UpdateView();
   RecaptionWindow(this);
 }
-
-bool ParameterWindow::Guided() const { return frame_ && frame_->Wizard() != MainWindow::WizardState::None; }
 
 // --- builders --------------------------------------------------------------------
 
@@ -216,14 +214,8 @@ void ParameterWindow::BuildPages() {
 
   QWidget* dateBox = BuildDateBox();
 
-  close_ = new QPushButton(this);
-  close_->setObjectName("BitBtn1");
-  SetTag(close_, 545);
-  cancel_ = new QPushButton(this);
-  cancel_->setObjectName("btCancel");
-  SetTag(cancel_, 546);
-  connect(close_, &QPushButton::clicked, this, &ParameterWindow::BitBtn1Click);
-  connect(cancel_, &QPushButton::clicked, this, &ParameterWindow::btCancelClick);
+  MakeStepButtons("BitBtn1", 545);
+  connect(close_, &QPushButton::clicked, this, &ParameterWindow::CloseOrNext);
 
   auto* notes = new QVBoxLayout;
   notes->addWidget(MakeLabel(this, "LabelIniLaden", 549));
@@ -958,23 +950,6 @@ void ParameterWindow::PageChanged(int index) {
   SetHelpContext(PageHelpTopic(CurrentPage(), Settings()));
 }
 
-bool ParameterWindow::CanClose() { return cancelling_ || Transfer(); }
-
-void ParameterWindow::BitBtn1Click() {
-  if (!Transfer()) return;
-  cancelling_ = true;  // transferred: closing needs no second transfer
-  if (Guided()) frame_->WizardNext();
-  else CloseTask();
-  cancelling_ = false;
-}
-
-void ParameterWindow::btCancelClick() {
-  cancelling_ = true;
-  if (frame_) frame_->WizardCancel();
-  else CloseTask();
-  cancelling_ = false;
-}
-
 // --- own date lines ----------------------------------------------------------------
 
 void ParameterWindow::Button2Click() {
@@ -1025,19 +1000,11 @@ bool ParameterWindow::eventFilter(QObject* watched, QEvent* event) {
   return TaskWindow::eventFilter(watched, event);
 }
 
-void ParameterWindow::showEvent(QShowEvent* event) {
-  TaskWindow::showEvent(event);
-  FitTaskFrame(this);
-}
-
 void ParameterWindow::RecaptionOwn() {
   RecaptionInputTexts(this);
   ShowFlags();
   UpdateView();
-  const bool guided = Guided();
-  cancel_->setVisible(guided);
-  close_->setText(ToQ(guided ? CatalogueText(1) : CatalogueText(545)));
-  if (guided) setWindowTitle(ToQ(Title(12)) + "3");
+  RecaptionStep();
 }
 
 }  // namespace skiagraf::gui

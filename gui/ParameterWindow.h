@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "InputWidgets.h"
-#include "Recaption.h"
-#include "TaskWindow.h"
+#include "InputTaskWindow.h"
 #include "model/DialSettings.h"
 #include "model/InputRules.h"
 
@@ -29,7 +28,7 @@ class RadioGroup;
 // copies of a field on several pages always agree. Text entries are checked when
 // they are left and, all of a page at once, when the page is left or the window
 // closes (TransferPage of model/InputRules.h).
-class ParameterWindow : public TaskWindow, public Recaptionable {
+class ParameterWindow : public InputTaskWindow {
   Q_OBJECT
 
  public:
@@ -41,21 +40,18 @@ class ParameterWindow : public TaskWindow, public Recaptionable {
   bool SelectPage(ParameterPage page);
   // The transfer of the current page (uebertragen).
   bool Transfer();
-  bool CanClose() override;
+  bool CheckAll() override { return Transfer(); }
   void RecaptionOwn() override;
 
   // The own date lines: "in Liste übernehmen" and "Entferne markiertes Datum".
   void Button2Click();
   void Button1Click();
-  void BitBtn1Click();   // close, or the next step of the guided creation
-  void btCancelClick();  // cancels the guided creation
 
   // Sets every check box, radio group and chooser from the record (signals blocked).
   void ShowFlags();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   using Getter = std::function<int(const DialSettings&)>;
@@ -86,15 +82,12 @@ class ParameterWindow : public TaskWindow, public Recaptionable {
   void UpdateView();  // visible and enabled parts of the pages
   void ShowDates();
   void PageChanged(int index);
-  bool Guided() const;
 
-  MainWindow* frame_;
   WidgetEntryForm form_;
   QTabWidget* pages_ = nullptr;
   int shownPage_ = 0;
   bool changingPage_ = false;
   bool leaving_ = false;
-  bool cancelling_ = false;
 
   struct CheckBinding {
     QCheckBox* box;
@@ -111,8 +104,6 @@ class ParameterWindow : public TaskWindow, public Recaptionable {
 
   QListWidget* dates_ = nullptr;
   QLineEdit* dateEntry_ = nullptr;
-  QPushButton* close_ = nullptr;
-  QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace skiagraf::gui
