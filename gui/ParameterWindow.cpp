@@ -626,22 +626,44 @@ void ParameterWindow::BuildAzimuthalPage(QWidget* page) {
   outer->addStretch();
 }
 
-void ParameterWindow::BuildBiazimuthalPage(QWidget* page) {
+// The two-position dials (biazimuthal and mean time) live in a group that only
+// expert mode shows.
+QHBoxLayout* ParameterWindow::TwoPositionGroup(QWidget* page, const char* name, QWidget*& group) {
   auto* outer = new QVBoxLayout(page);
-  auto* group = new QWidget(page);
-  group->setObjectName("GroupBiazi");
+  group = new QWidget(page);
+  group->setObjectName(name);
   outer->addWidget(group);
   outer->addStretch();
   auto* row = new QHBoxLayout(group);
   row->setContentsMargins(0, 0, 0, 0);
+  return row;
+}
+
+// Place A of a two-position dial; `suffix` tells the copy on the mean-time page.
+QGroupBox* ParameterWindow::PlaceA(QWidget* group, const char* name, int tag, const std::string& suffix) {
+  QGroupBox* a = Box(group, name, tag);
+  Entry(a, ("EdLat1" + suffix).c_str(), 735, 100);
+  Entry(a, ("EdLong1" + suffix).c_str(), 736, 100);
+  Entry(a, ("EdZon1" + suffix).c_str(), 737, 100);
+  Entry(a, ("EdAbw1" + suffix).c_str(), 738);
+  DerivedRow(a, ("EL1" + suffix).c_str(), ("ELo1" + suffix).c_str());
+  return a;
+}
+
+// Horizontal, vertical or inclining plane of the two-position dials.
+RadioGroup* ParameterWindow::PlaneOrientation(QWidget* group, const char* name) {
+  RadioGroup* orientation = Radio(
+      group, name, [](const S& s) { return s.ConeOrientation >= 0 && s.ConeOrientation <= 2 ? s.ConeOrientation : -1; },
+      SetIntItem(&S::ConeOrientation));
+  SetRadioTexts(orientation, TextSource::Phrase, 22, 3, 611);
+  return orientation;
+}
+
+void ParameterWindow::BuildBiazimuthalPage(QWidget* page) {
+  QWidget* group = nullptr;
+  QHBoxLayout* row = TwoPositionGroup(page, "GroupBiazi", group);
   QVBoxLayout* left = Column(row);
-  QGroupBox* a = Box(group, "GroupPositionA", 605);
-  Entry(a, "EdLat1", 735, 100);
-  Entry(a, "EdLong1", 736, 100);
-  Entry(a, "EdZon1", 737, 100);
-  Entry(a, "EdAbw1", 738);
-  DerivedRow(a, "EL1", "ELo1");
-  left->addWidget(a);
+  left->addWidget(PlaceA(group, "GroupPositionA", 605, ""));
   QGroupBox* b = Box(group, "GroupPositionB", 606);
   Entry(b, "ed2Lat", 607, 100);
   Entry(b, "Ed2Long", 608, 100);
@@ -659,11 +681,7 @@ void ParameterWindow::BuildBiazimuthalPage(QWidget* page) {
   Entry(plane, "Ed2", 109, 40);
   ChooserRow(plane, 586, {"cLinZl"});
   right->addWidget(plane);
-  RadioGroup* orientation = Radio(
-      group, "RgBiazi", [](const S& s) { return s.ConeOrientation >= 0 && s.ConeOrientation <= 2 ? s.ConeOrientation : -1; },
-      SetIntItem(&S::ConeOrientation));
-  SetRadioTexts(orientation, TextSource::Phrase, 22, 3, 611);
-  right->addWidget(orientation);
+  right->addWidget(PlaneOrientation(group, "RgBiazi"));
   RadioGroup* zone = Radio(group, "RgAzCo", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
   SetRadioTexts(zone, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(zone);
@@ -679,21 +697,10 @@ void ParameterWindow::BuildBiazimuthalPage(QWidget* page) {
 }
 
 void ParameterWindow::BuildMeanTimePage(QWidget* page) {
-  auto* outer = new QVBoxLayout(page);
-  auto* group = new QWidget(page);
-  group->setObjectName("GroupHoll");
-  outer->addWidget(group);
-  outer->addStretch();
-  auto* row = new QHBoxLayout(group);
-  row->setContentsMargins(0, 0, 0, 0);
+  QWidget* group = nullptr;
+  QHBoxLayout* row = TwoPositionGroup(page, "GroupHoll", group);
   QVBoxLayout* left = Column(row);
-  QGroupBox* a = Box(group, "GroupPositionHoll", 178);
-  Entry(a, "EdLat1b", 735, 100);
-  Entry(a, "EdLong1b", 736, 100);
-  Entry(a, "EdZon1b", 737, 100);
-  Entry(a, "EdAbw1b", 738);
-  DerivedRow(a, "EL1b", "ELo1b");
-  left->addWidget(a);
+  left->addWidget(PlaceA(group, "GroupPositionHoll", 178, "b"));
   RadioGroup* zone = Radio(group, "RgAzCo2", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
   SetRadioTexts(zone, TextSource::Catalogue, 513, 2, 495);
   left->addWidget(zone);
@@ -706,11 +713,7 @@ void ParameterWindow::BuildMeanTimePage(QWidget* page) {
   Entry(cone, "EdSpi", 617);
   ChooserRow(cone, 586, {"cLinZl2"});
   right->addWidget(cone);
-  RadioGroup* orientation = Radio(
-      group, "RGHoll", [](const S& s) { return s.ConeOrientation >= 0 && s.ConeOrientation <= 2 ? s.ConeOrientation : -1; },
-      SetIntItem(&S::ConeOrientation));
-  SetRadioTexts(orientation, TextSource::Phrase, 22, 3, 611);
-  right->addWidget(orientation);
+  right->addWidget(PlaneOrientation(group, "RGHoll"));
   QGroupBox* times = Box(group, "GroupZeitenM", 520);
   ChooserRow(times, 115, {"cAcoAnfb", "CaCoEndb", "CaCoStundb"});
   right->addWidget(times);

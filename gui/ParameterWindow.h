@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "InputWidgets.h"
@@ -11,6 +12,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -69,6 +71,9 @@ class ParameterWindow : public InputTaskWindow {
   void BuildMeanTimePage(QWidget* page);
   void BuildSawyerPage(QWidget* page);
   QWidget* BuildDateBox();
+  QHBoxLayout* TwoPositionGroup(QWidget* page, const char* name, QWidget*& group);
+  QGroupBox* PlaceA(QWidget* group, const char* name, int tag, const std::string& suffix);
+  RadioGroup* PlaneOrientation(QWidget* group, const char* name);
 
   // Builders: each adds a row to the grid of `box`.
   QGroupBox* Box(QWidget* parent, const char* name, int tag);
