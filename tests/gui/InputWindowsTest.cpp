@@ -144,6 +144,23 @@ TEST_F(InputWindowsTest, CopiesOnSeveralPagesStayInStep) {
   EXPECT_TRUE(Find<QListWidget>(&window, "ListBox2")->property("greyed").toBool());
 }
 
+TEST_F(InputWindowsTest, LanguageSwitchKeepsTheChoicesOfTheParameterWindow) {
+  ParameterWindow window;
+  Click(&window, "RG1_3");
+  emit Find<QComboBox>(&window, "ComboAnf")->activated(6);
+  SetCurrentLanguage(Language::English);
+  RecaptionWindow(&window);
+  auto* pages = Find<QTabWidget>(&window, "PageControl1");
+  EXPECT_EQ(pages->tabText(0).toStdString(), Title(31, Language::English));
+  EXPECT_EQ(pages->tabText(9).toStdString(), Title(40, Language::English));
+  auto* rg1 = Find<RadioGroup>(&window, "RG1");
+  EXPECT_EQ(rg1->ItemIndex(), 3);
+  EXPECT_EQ(rg1->Items().at(3).toStdString(), CatalogueText(127, Language::English));
+  EXPECT_EQ(Find<QComboBox>(&window, "ComboAnf")->currentIndex(), 6);
+  EXPECT_EQ(Find<QComboBox>(&window, "cLinZl")->currentText().toStdString(), CatalogueText(633, Language::English));
+  EXPECT_EQ(Find<QPushButton>(&window, "Button2")->text(), "Date &into List");
+}
+
 TEST_F(InputWindowsTest, OwnDatesAddedInOrderAndRemoved) {
   Settings().OwnDateLines = {"01/03    ( 01. Mar )", "21/12    ( 21. Dez )"};
   ParameterWindow window;
@@ -225,6 +242,8 @@ TEST_F(InputWindowsTest, GuidedCreationThroughTheThreeWindows) {
   ASSERT_NE(child(), nullptr);
   EXPECT_EQ(child()->objectName(), "F4");
   EXPECT_EQ(child()->windowTitle(), "Sonnenuhr erstellen, Teil 2");
+  EXPECT_FALSE(frame.Action("AuswahlTyp")->isEnabled()) << "the open window's own entry";
+  EXPECT_TRUE(frame.Action("Lage")->isEnabled());
   Click(child(), "Button1");
   ASSERT_NE(child(), nullptr);
   EXPECT_EQ(child()->objectName(), "Form4");
