@@ -376,7 +376,7 @@ void ParameterWindow::BuildBifilarPage(QWidget* page) {
   QGroupBox* options = Box(bifilar, "GroupBifiOptionen", 100);
   Check(options, "ChB3B", 106, &S::ApparentTimeLines);
   Check(options, "ChBifi", 114, &S::HourLinesToStyleFoot);
-  Check(options, "ChBmichnik", 637, &S::BifilarClassicMichnik);
+  Check(options, "ChBmichnik", 568, &S::BifilarClassicMichnik);
   ChooserRow(options, 115, {"coBiAnf", "CoBiEnd", "coBiDist"});
   b1->addWidget(options);
   b1->addStretch();
@@ -791,7 +791,7 @@ QWidget* ParameterWindow::BuildDateBox() {
     layout->addWidget(b);
     return b;
   };
-  connect(button("Button2", 636), &QPushButton::clicked, this, &ParameterWindow::Button2Click);
+  connect(button("Button2", 564), &QPushButton::clicked, this, &ParameterWindow::Button2Click);
   connect(button("Button1", 627), &QPushButton::clicked, this, &ParameterWindow::Button1Click);
   connect(button("Button3", 628), &QPushButton::clicked, this, [] {
     SaveDateLinesToSettingsFile(Settings().OwnDateLines, Settings().ReferenceYear, SettingsFilePath());
