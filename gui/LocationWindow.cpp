@@ -173,7 +173,7 @@ void LocationWindow::RGinputClick(int item) {
 
 bool LocationWindow::Validate() {
   validated_ = ValidateLocation(form_, DecimalInput(), ChosenHemispheres(), Settings());
-  if (validated_ && !DecimalInput()) ShowHemispheres();
+  if (validated_) ShowHemispheres();
   return validated_;
 }
 
@@ -182,6 +182,8 @@ bool LocationWindow::LeaveField(QLineEdit* edit) {
   leaving_ = true;
   const std::string name = edit->objectName().toStdString();
   bool ok = LocationFieldExit(form_, name, Settings());
+  // A decimal entry refills its degree row, hemisphere included.
+  if (ok && decimalEdits_.contains(edit)) ShowHemispheres();
   // After a degree, minute or second the whole presentation is taken over, as when
   // the window closes (it stays open).
   if (ok && dmsEdits_.contains(edit)) ok = Validate();

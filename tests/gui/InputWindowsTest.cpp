@@ -73,6 +73,11 @@ TEST_F(InputWindowsTest, LocationKeyFiltersAndEnter) {
   EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(&window, "Button1"));
   EXPECT_DOUBLE_EQ(Settings().Latitude, 47.5);
   EXPECT_EQ(Settings().ReferenceYear, 1999);
+  // A decimal latitude of 0 stays 0 and reads as south in the degree presentation.
+  latitude->setText("0");
+  EXPECT_TRUE(window.Validate());
+  EXPECT_EQ(Settings().Latitude, 0.0);
+  EXPECT_EQ(Find<RadioGroup>(&window, "RG1")->ItemIndex(), 1);
 }
 
 TEST_F(InputWindowsTest, VerticalDialSetsInclinationAndHidesItsField) {
