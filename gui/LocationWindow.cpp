@@ -89,6 +89,7 @@ void LocationWindow::BuildWidgets() {
     auto* group = new RadioGroup(row.hemisphere, site);
     SetRadioTexts(group, TextSource::Catalogue, row.firstItem, 2, 0);
     group->setFlat(true);
+    group->SetHorizontal(true);
     *groups[r] = group;
     grid->addWidget(group, r + 1, 6);
     grid->addWidget(MakeLabel(site, row.note, row.noteTag), r + 1, 7);

@@ -146,6 +146,10 @@ QCheckBox* ParameterWindow::Check(QGroupBox* box, const char* name, int tag, boo
 
 RadioGroup* ParameterWindow::Radio(QWidget* parent, const char* name, Getter get, Setter set) {
   auto* group = new RadioGroup(name, parent);
+  // Choices of two short items take one line.
+  static const QStringList kSideBySide = {"RG3",  "rgWOZ",   "rgsWoz", "rgbWoz", "RgBifi", "rgQuad", "rgZyl",
+                                          "RgA1", "RgAzCo",  "RgAzCo2", "RgPosition", "rgRi2", "rgSawPeau"};
+  group->SetHorizontal(kSideBySide.contains(name));
   radios_.push_back({group, get, set});
   connect(group, &RadioGroup::itemClicked, this, [this, set](int item) {
     set(Settings(), item);
@@ -328,6 +332,7 @@ void ParameterWindow::BuildBifilarPage(QWidget* page) {
   Check(lines, "chB8S", 104, &S::TemporalHours);
   Check(lines, "ChB8tmp", 113, &S::ExtendTemporalLines);
   Check(lines, "chB7S", 105, &S::AltitudeLines);
+  ChooserRow(lines, 122, {"cHoIntS"});
   Check(lines, "chBganz2", 112, &S::WholeHourDateLines);
   Check(lines, "chB4S", 108, &S::MarkAnalemma);
   Entry(lines, "Ed1S", 109, 40);
@@ -345,7 +350,6 @@ void ParameterWindow::BuildBifilarPage(QWidget* page) {
   ChooserRow(times, 117, {"cBAAnfS", "cBAEndS", "cBaIntS"});
   ChooserRow(times, 118, {"cItAnfS", "cItEndS", "cItIntS"});
   ChooserRow(times, 119, {"CTeAnfS", "CTeEndS", "cTeIntS"});
-  ChooserRow(times, 122, {"cHoIntS"});
   ugrid->addWidget(times, 1, 0, 1, 2, Qt::AlignLeft);
   layout->addWidget(umbrella);
 

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   ScopedUserInterface installed(ui);
   RegisterInputWindows();
   MainWindow window;
-  window.resize(1024, 768);
+  window.resize(1024, 740);  // the main window's own size on a 1024 x 768 screen
   window.show();
   Settle();
   for (Language language : {Language::German, Language::English}) {
