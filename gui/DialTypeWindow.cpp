@@ -70,6 +70,7 @@ DialTypeWindow::DialTypeWindow(MainWindow* frame, QWidget* parent)
   FillDialTypeFields(form_, s);
   ShowSettings();
   RecaptionWindow(this);
+  connect(qApp, &QApplication::focusChanged, this, &DialTypeWindow::FocusChanged);
 }
 
 void DialTypeWindow::BuildWidgets() {
@@ -231,6 +232,17 @@ void DialTypeWindow::RG1Click(int listIndex) {
   if (item != kHamDialItem) SetHelpContext(DialTypeHelpTopic(item));
   FillDialTypeFields(form_, s);
   ShowSettings();
+}
+
+// The window cannot be left with entries that fail its validation: when the focus
+// goes to another window, the validation runs and, if it fails, the focus comes back
+// with a beep. Message boxes and menus are no other window.
+void DialTypeWindow::FocusChanged(QWidget* old, QWidget* now) {
+  if (focusCheck_ || Leaving() || !old || !now || !isVisible() || !isAncestorOf(old) || isAncestorOf(now)) return;
+  if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+  focusCheck_ = true;
+  if (!Validate()) old->setFocus(Qt::OtherFocusReason);
+  focusCheck_ = false;
 }
 
 void DialTypeWindow::PictureClick() {

@@ -41,6 +41,7 @@ class DialTypeWindow : public InputTaskWindow {
  private:
   void BuildWidgets();
   void ShowSettings();  // selections, visible parts, picture, captions
+  void FocusChanged(QWidget* old, QWidget* now);
 
   WidgetEntryForm form_;
   std::vector<int> items_;  // full-list item of each shown entry
@@ -70,6 +71,7 @@ class DialTypeWindow : public InputTaskWindow {
   QLabel* label13_;
   QPushButton* picture_;
   bool leaving_ = false;
+  bool focusCheck_ = false;
 };
 
 }  // namespace skiagraf::gui

@@ -30,6 +30,8 @@ class InputTaskWindow : public TaskWindow, public Recaptionable {
 
  protected:
   bool Guided() const;
+  // True while the window is being closed after its check or by cancelling.
+  bool Leaving() const { return skipCheck_; }
   // Creates the close button (named `closeName`, caption `closeTag`) and "btCancel".
   void MakeStepButtons(const char* closeName, int closeTag);
   // Button captions, the cancel button's visibility and, in the guided creation, the

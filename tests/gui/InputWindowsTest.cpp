@@ -97,6 +97,28 @@ TEST_F(InputWindowsTest, VerticalDialSetsInclinationAndHidesItsField) {
   EXPECT_TRUE(Settings().InputsValid);
 }
 
+TEST_F(InputWindowsTest, DialTypeWindowKeepsTheFocusWhileItsEntriesFail) {
+  QWidget frame;
+  auto* window = new DialTypeWindow(nullptr, &frame);
+  auto* elsewhere = new QLineEdit(&frame);
+  elsewhere->setObjectName("Elsewhere");
+  frame.show();
+  QApplication::setActiveWindow(&frame);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+  auto* gnomon = Find<QLineEdit>(window, "Edit3");
+  gnomon->setFocus();
+  // 150 passes the field's own check (5 .. 200) but not the window's (3 .. 120).
+  gnomon->setText("150");
+  elsewhere->setFocus();
+  EXPECT_EQ(QApplication::focusWidget(), gnomon);
+  EXPECT_FALSE(Settings().InputsValid);
+  gnomon->setText("40");
+  elsewhere->setFocus();
+  EXPECT_EQ(QApplication::focusWidget(), elsewhere);
+  EXPECT_DOUBLE_EQ(Settings().GnomonHeight, 40.0);
+  EXPECT_TRUE(Settings().InputsValid);
+}
+
 TEST_F(InputWindowsTest, TypeListWithoutExpertMode) {
   Settings().ExpertMode = false;
   Settings().DialTypeCode = 'm';  // from a file: not offered, becomes 'h'
