@@ -91,6 +91,7 @@ void LocationWindow::BuildWidgets() {
     group->setFlat(true);
     group->SetHorizontal(true);
     *groups[r] = group;
+    connect(group, &RadioGroup::itemClicked, this, [this] { validated_ = false; });
     grid->addWidget(group, r + 1, 6);
     grid->addWidget(MakeLabel(site, row.note, row.noteTag), r + 1, 7);
   }
@@ -135,8 +136,11 @@ void LocationWindow::BuildWidgets() {
     setTabOrder(previous, w);
     previous = w;
   }
-  for (QLineEdit* e : decimalEdits_ + dmsEdits_) e->installEventFilter(this);
-  year_->installEventFilter(this);
+  for (QLineEdit* e : decimalEdits_ + dmsEdits_ + QList<QLineEdit*>{year_}) {
+    e->installEventFilter(this);
+    // Any change of an entry needs the validation again before the window closes.
+    connect(e, &QLineEdit::textChanged, this, [this] { validated_ = false; });
+  }
 }
 
 void LocationWindow::ShowHemispheres() {
@@ -209,7 +213,6 @@ bool LocationWindow::eventFilter(QObject* watched, QEvent* event) {
         else close_->setFocus(Qt::TabFocusReason);
         return true;
       }
-      if (!key->text().isEmpty()) validated_ = false;
       break;
     }
     default:

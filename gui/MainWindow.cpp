@@ -441,8 +441,16 @@ void MainWindow::WizardNext() {
     WizardCancel();
     return;
   }
+  const QString current = wizardStep_;
   wizardStep_ = steps[at + 1];
-  OpenTask(wizardStep_);
+  if (!OpenTask(wizardStep_) && !Children().isEmpty()) {
+    // The window of the current step refused to close (an entry fails its check):
+    // the guided creation stays at that step.
+    wizardStep_ = current;
+    wizardState_ = WizardState::Running;
+    UpdateCommands();
+    return;
+  }
   wizardState_ = wizardStep_ == "Form5" ? WizardState::None : WizardState::Running;
   UpdateCommands();
 }

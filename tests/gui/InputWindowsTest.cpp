@@ -262,6 +262,13 @@ TEST_F(InputWindowsTest, GuidedCreationThroughTheThreeWindows) {
   frame.StartWizard();
   ASSERT_NE(child(), nullptr);
   EXPECT_EQ(child()->objectName(), "Form6");
+  // "Weiter" from the menu with a refused entry stays at the step.
+  Find<QLineEdit>(child(), "Edit5")->setText("1299");
+  frame.WizardNext();
+  ASSERT_NE(child(), nullptr);
+  EXPECT_EQ(child()->objectName(), "Form6");
+  EXPECT_EQ(frame.Wizard(), MainWindow::WizardState::Running);
+  Find<QLineEdit>(child(), "Edit5")->setText("2024");
   EXPECT_EQ(child()->windowTitle(), "Sonnenuhr erstellen, Teil 1");
   EXPECT_TRUE(Find<QWidget>(child(), "btCancel")->isVisible());
   EXPECT_EQ(Find<QPushButton>(child(), "Button1")->text(), " &Nächstes... >");
