@@ -119,6 +119,44 @@ TEST_F(InputWindowsTest, DialTypeWindowKeepsTheFocusWhileItsEntriesFail) {
   EXPECT_TRUE(Settings().InputsValid);
 }
 
+TEST_F(InputWindowsTest, OpeningSelectsTheItemOfTheType) {
+  Settings().DialTypeCode = 'f';
+  EXPECT_EQ(DialTypeWindow().findChild<RadioGroup*>("RG1")->ItemIndex(), 13);
+  SelectUmbrellaDial(Settings());
+  Settings().DialTypeCode = 'v';
+  DialTypeWindow umbrella;
+  EXPECT_EQ(Find<RadioGroup>(&umbrella, "RG1")->ItemIndex(), 3);
+  EXPECT_EQ(Find<RadioGroup>(&umbrella, "rgSchirm")->ItemIndex(), 2);
+  Click(&umbrella, "rgSchirm_1");
+  EXPECT_EQ(Settings().DialTypeCode, 'i');
+  EXPECT_EQ(Settings().UmbrellaOrientation, 'i');
+}
+
+TEST_F(InputWindowsTest, PicturePerType) {
+  struct Case {
+    char letter;
+    int kind;  // cylinder, altitude-dial or azimuth-circle kind
+    int picture;
+    int width;
+  };
+  const Case cases[] = {{'z', 0, 3005, 56}, {'z', 1, 3014, 68}, {'z', 2, 3013, 82}, {'q', 0, 3004, 82},
+                        {'q', 2, 3011, 82}, {'a', 0, 3003, 82}, {'h', 0, 1105, 82}, {'f', 0, 0, 82}};
+  for (const Case& c : cases) {
+    DialSettings s = DefaultDialSettings();
+    s.DialTypeCode = c.letter;
+    s.CylinderKind = s.AltitudeDialKind = s.AzimuthCircleKind = c.kind;
+    EXPECT_EQ(DialTypePicture(s), c.picture) << c.letter << c.kind;
+    EXPECT_EQ(DialTypePictureSize(s).width(), c.width) << c.letter << c.kind;
+  }
+  DialSettings s = DefaultDialSettings();
+  s.DialTypeCode = 'a';
+  s.AzimuthCircleKind = 1;
+  s.AltitudeCircleSpacing = 2;
+  EXPECT_EQ(DialTypePicture(s), 3015);
+  s.AltitudeCircleSpacing = 0;
+  EXPECT_EQ(DialTypePicture(s), 0);
+}
+
 TEST_F(InputWindowsTest, TypeListWithoutExpertMode) {
   Settings().ExpertMode = false;
   Settings().DialTypeCode = 'm';  // from a file: not offered, becomes 'h'
