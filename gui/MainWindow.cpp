@@ -292,9 +292,12 @@ void MainWindow::RecaptionMenu() {
 }
 
 void MainWindow::UpdateCommands() {
+  // While an input window is open its own menu entry is disabled.
+  static const QStringList kInputWindows = {"Form6", "F4", "Form4"};
+  const QString active = ActiveTask() ? ActiveTask()->objectName() : QString();
   for (QAction* a : menuOrder_) {
     const QString prefix = a->property("taskPrefix").toString();
-    if (!prefix.isEmpty()) a->setEnabled(HasTaskWindow(prefix));
+    if (!prefix.isEmpty()) a->setEnabled(HasTaskWindow(prefix) && !(kInputWindows.contains(prefix) && active == prefix));
   }
   const bool hasChild = !Children().isEmpty();
   Action("Fensterschliessen")->setEnabled(hasChild);
@@ -305,8 +308,9 @@ void MainWindow::UpdateCommands() {
                         "Sonnenuhrdatenladen", "SpeichernP", "LadenP", "SpeichernDatum", "LadDatum"})
     Action(n)->setEnabled(false);
   const bool parameterActive = ActiveTask() && ActiveTask()->objectName().startsWith("Form4");
-  Action("SpeichernDatum")->setVisible(parameterActive);
-  Action("LadDatum")->setVisible(parameterActive);
+  // The days-file entries belong to the own date lines.
+  Action("SpeichernDatum")->setVisible(parameterActive && Settings().DateLineMode == '2');
+  Action("LadDatum")->setVisible(parameterActive && Settings().DateLineMode == '2');
   const bool wizardBusy = wizardState_ != WizardState::None;
   const bool wizardPossible = HasTaskWindow("Form6");
   Action("Sonnenuhrerstellen")->setEnabled(!wizardBusy && wizardPossible);
@@ -437,8 +441,16 @@ void MainWindow::WizardNext() {
     WizardCancel();
     return;
   }
+  const QString current = wizardStep_;
   wizardStep_ = steps[at + 1];
-  OpenTask(wizardStep_);
+  if (!OpenTask(wizardStep_) && !Children().isEmpty()) {
+    // The window of the current step refused to close (an entry fails its check):
+    // the guided creation stays at that step.
+    wizardStep_ = current;
+    wizardState_ = WizardState::Running;
+    UpdateCommands();
+    return;
+  }
   wizardState_ = wizardStep_ == "Form5" ? WizardState::None : WizardState::Running;
   UpdateCommands();
 }

@@ -45,6 +45,10 @@ void RadioGroup::SetItemIndex(int index) {
   if (QAbstractButton* b = group_->button(index)) b->setChecked(true);
 }
 
+void RadioGroup::SetHorizontal(bool horizontal) {
+  layout_->setDirection(horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+}
+
 int RadioGroup::Count() const { return static_cast<int>(group_->buttons().size()); }
 
 }  // namespace skiagraf::gui

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QStringList>
 
-class QVBoxLayout;
+class QBoxLayout;
 
 namespace skiagraf::gui {
 
@@ -24,13 +24,15 @@ class RadioGroup : public QGroupBox {
   int ItemIndex() const;
   void SetItemIndex(int index);  // does not emit itemClicked
   int Count() const;
+  // Lays the items out side by side instead of one below the other.
+  void SetHorizontal(bool horizontal);
 
  signals:
   void itemClicked(int index);
 
  private:
   QButtonGroup* group_;
-  QVBoxLayout* layout_;
+  QBoxLayout* layout_;
 };
 
 }  // namespace skiagraf::gui

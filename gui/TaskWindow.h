@@ -13,6 +13,7 @@ class TaskWindow : public QWidget {
  public:
   TaskWindow(const QString& name, int helpContext, QWidget* parent = nullptr);
   int HelpContext() const { return helpContext_; }
+  void SetHelpContext(int context) { helpContext_ = context; }
 
   // Asked before the window closes; false keeps it open.
   virtual bool CanClose() { return true; }

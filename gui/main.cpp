@@ -3,6 +3,7 @@
 
 #include "DrawingPlotHooks.h"
 #include "DrawingWindow.h"
+#include "InputWindows.h"
 #include "MainWindow.h"
 #include "QtUserInterface.h"
 #include "base/UserInterface.h"
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
   skiagraf::InitDialSettings(skiagraf::Settings());
   skiagraf::gui::QtUserInterface ui;
   skiagraf::ScopedUserInterface installed(ui);
+  // The task windows the menus and the guided creation open.
+  skiagraf::gui::RegisterInputWindows();
   skiagraf::gui::RegisterDrawingWindow();
   skiagraf::gui::InstallDrawingPlotHooks();
   skiagraf::gui::MainWindow window;

@@ -171,8 +171,10 @@ void SelectDialType(DialSettings& s, char letter) {
   if (!s.ExpertMode && (letter == 'c' || letter == 'm')) letter = 'h';
   s.DialTypeCode = letter;
   if (letter == 'v') s.WallInclination = 90.0;
-  if (letter == 'q') s.AltitudeDialKind = 0;
-  if (letter == 'z') s.CylinderKind = 0;
+  // Without expert mode only the plain quadrant and the shepherd's dial are offered
+  // first; with it the kinds chosen before stay.
+  if (!s.ExpertMode && letter == 'q') s.AltitudeDialKind = 0;
+  if (!s.ExpertMode && letter == 'z') s.CylinderKind = 0;
 }
 
 void SelectDialTypeItem(DialSettings& s, int item) {

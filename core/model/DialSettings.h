@@ -150,6 +150,8 @@ struct DialSettings {
   bool FirstVertical = false;
   bool SecondVertical = false;
   bool ExtendTemporalLines = true;
+  bool BifilarClassicMichnik = false;  // bifilar: second thread in the classical arrangement (not saved)
+  int BiazimuthalTimePosition = 0;     // biazimuthal: the dial shows the time of position 1 (0) or 2 (1) (not saved)
   int PlotLineWeight = 1;            // 1 fine, 2 medium, 3 thick
   int AzimuthDateLinesPerMonth = 1;  // 1..3, 4 = solstices and equinoxes
   int RingBabylonianPart = 0;        // 0 before noon, 1 afternoon, 2 all day (not saved)
@@ -230,7 +232,7 @@ int DialTypeItemOf(const DialSettings& s);
 // The dial-type change rules, applied by every window that changes the type:
 // 'v' sets WallInclination 90; the umbrella item sets UmbrellaMode and forces the
 // letter to 'h', 'i' or 'v'; any other item clears UmbrellaMode; without expert mode
-// 'c' and 'm' become 'h'; 'q' resets AltitudeDialKind, 'z' resets CylinderKind.
+// 'c' and 'm' become 'h', 'q' resets AltitudeDialKind and 'z' resets CylinderKind.
 void SelectDialTypeItem(DialSettings& s, int item);
 void SelectDialType(DialSettings& s, char letter);  // any item but the umbrella
 void SelectUmbrellaDial(DialSettings& s);

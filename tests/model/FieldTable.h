@@ -91,6 +91,8 @@ inline std::vector<FieldCase> AllFields() {
       SKIAG_FIELD(BifilarPoints, points, Yes, true),
       SKIAG_FIELD(SawyerStraightLines, false, Yes, true),
       SKIAG_FIELD(SawyerHalfAnalemmas, true, No, false),
+      SKIAG_FIELD(BifilarClassicMichnik, true, No, false),
+      SKIAG_FIELD(BiazimuthalTimePosition, 1, No, false),
       SKIAG_FIELD(TemporalHours, true, No, true),
       SKIAG_FIELD(MarkAnalemma, false, Yes, true),
       SKIAG_FIELD(ApparentTimeLines, false, Yes, true),
