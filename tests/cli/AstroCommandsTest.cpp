@@ -1,16 +1,11 @@
 // The "sun" and "table" commands of skiagraf-cli, run as a user runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "CliTestSupport.h"
 #include "astro/RiseSetTables.h"
 #include "astro/SunPositionReport.h"
 #include "model/DialSettings.h"
@@ -18,38 +13,6 @@
 
 namespace skiagraf {
 namespace {
-
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-CliRun RunCli(const std::string& args) {
-  char errPath[] = "/tmp/skiagraf-astro-cli-XXXXXX";
-  const int fd = mkstemp(errPath);
-  if (fd >= 0) close(fd);
-  const std::string command = std::string(SKIAGRAF_CLI) + " " + args + " 2>" + errPath;
-  CliRun run;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::ifstream err(errPath);
-  std::stringstream text;
-  text << err.rdbuf();
-  run.err = text.str();
-  std::remove(errPath);
-  return run;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
 
 TEST(AstroCommands, RefusedInput) {
   struct Case {
