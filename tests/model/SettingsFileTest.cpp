@@ -3,8 +3,10 @@
 #include <sys/resource.h>
 
 #include <clocale>
+#include <cmath>
 #include <csignal>
 #include <functional>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -211,6 +213,13 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const DialSettings& s) { EXPECT_EQ(s.ReferenceYear, 2020); }},
         LineCase{"YearAnyInteger", 1, "1234", 0, {}, nullptr,
                  [](const DialSettings& s) { EXPECT_EQ(s.ReferenceYear, 1234); }},
+        // The smallest integer: its day numbers (for the obliquity) must not overflow.
+        LineCase{"YearSmallestInteger", 1, "-2147483648", 0, {}, nullptr,
+                 [](const DialSettings& s) {
+                   EXPECT_EQ(s.ReferenceYear, std::numeric_limits<int>::min());
+                   EXPECT_TRUE(std::isfinite(s.Obliquity));
+                   EXPECT_GT(s.Obliquity, 23.44);  // the obliquity grows into the past
+                 }},
         LineCase{"LatitudeZeroBecomesTiny", 2, "  0.000000;       -0.00", 0, {}, nullptr,
                  [](const DialSettings& s) {
                    EXPECT_DOUBLE_EQ(s.Latitude, 0.000001);
