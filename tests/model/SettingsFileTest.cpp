@@ -13,6 +13,7 @@
 #include "FieldTable.h"
 #include "ModelTestSupport.h"
 #include "astro/Ephemeris.h"
+#include "model/ConstructionData.h"
 #include "model/SettingsLocation.h"
 #include "text/Texts.h"
 
@@ -793,6 +794,20 @@ TEST_F(SettingsFileTest, AnInterruptedWriteKeepsTheOldFile) {
   int entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+// A dial letter outside ASCII names no dial type, but a save writes the very byte back.
+TEST_F(SettingsFileTest, ADialLetterOutsideAsciiSurvivesASave) {
+  auto lines = DefaultLines();
+  lines[10] = "\xC3\xB6";  // "ö", the byte 0xF6 in the file
+  const auto path = Path("design.skiag");
+  WriteLines(path, lines);
+  DialSettings s = DefaultDialSettings();
+  EXPECT_FALSE(ReadSettingsFile(s, path).Faulty());
+  EXPECT_EQ(s.DialTypeCode, '\xF6');
+  ASSERT_TRUE(SaveConstructionData(s, Path("again.skiag")));
+  const std::string bytes = Bytes(Path("again.skiag"));
+  EXPECT_NE(bytes.find("\r\n\xF6\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, FileIsWindows1252WithCrLf) {
