@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "cli/SettingsOption.h"
 #include "model/DialSettings.h"
 
 namespace skiagraf::cli {
@@ -55,11 +56,15 @@ bool ReadReal(const Options& options, const std::string& name, double lo, double
 }  // namespace
 
 std::optional<AstroSite> ReadAstroSite(const Options& options, const std::string& command, std::ostream& err) {
-  // The program's own defaults of the site and language.
-  const DialSettings defaults = DefaultDialSettings();
+  // The site, year and language of the settings file, or the program's defaults.
+  DialSettings design = DefaultDialSettings();
+  const SettingsOptionStatus read = ReadSettingsOption(options, command, err, design);
+  if (read == SettingsOptionStatus::Refused) return std::nullopt;
   AstroSite site;
-  site.Place = {defaults.Latitude, defaults.Longitude, defaults.ZoneMeridian};
-  site.Lang = defaults.German ? Language::German : Language::English;
+  site.Place = {design.Latitude, design.Longitude, design.ZoneMeridian};
+  site.Lang = design.German ? Language::German : Language::English;
+  site.Year = design.ReferenceYear;
+  site.FromFile = read == SettingsOptionStatus::Read;
 
   if (!ReadReal(options, "--lat", -90.0, 90.0, "latitude", command, err, site.Place.Latitude)) return std::nullopt;
   if (!ReadReal(options, "--lon", -180.0, 180.0, "longitude", command, err, site.Place.Longitude))
@@ -98,7 +103,8 @@ std::string AstroSiteHelp() {
                 "                    European Time (default %.1f). Daylight saving time is never applied.\n"
                 "  --lang de|en      language of the texts (default %s)\n",
                 d.Latitude, d.Longitude, d.ZoneMeridian, d.German ? "de" : "en");
-  return buffer;
+  return SettingsOptionHelp() + "                    (site, year and language; the options below override them)\n" +
+         buffer;
 }
 
 }  // namespace skiagraf::cli

@@ -23,11 +23,13 @@ std::optional<long> ParseIntText(const std::string& text);
 struct AstroSite {
   Site Place;
   Language Lang = Language::German;
+  int Year = 2020;        // the reference year of the settings file, or the default one
+  bool FromFile = false;  // --settings was given
 };
 
-// The site and language: --lat, --lon, --zone and --lang over the program's
-// defaults. On a refused value writes "<command>: <reason>" to `err` and returns
-// nothing.
+// The site, year and language: those of --settings FILE (or the program's defaults),
+// then --lat, --lon, --zone and --lang over them. On a refused value or file writes
+// "<command>: <reason>" to `err` and returns nothing.
 std::optional<AstroSite> ReadAstroSite(const Options& options, const std::string& command, std::ostream& err);
 
 // --twilight civil|nautical|astronomical (default civil).

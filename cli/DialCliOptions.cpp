@@ -1,29 +1,16 @@
 #include "cli/DialCliOptions.h"
 
 #include <cmath>
-#include <filesystem>
 
 #include "cli/AstroCliOptions.h"
-
-#include "model/SettingsFile.h"
+#include "cli/SettingsOption.h"
 #include "text/Language.h"
 
 namespace skiagraf::cli {
 
 std::optional<DialSettings> ReadDialDesign(const Options& options, const std::string& command, std::ostream& err) {
   DialSettings s = DefaultDialSettings();
-  if (const auto path = options.Value("--settings")) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(*path, ec)) {
-      err << command << ": settings file '" << *path << "' not found\n";
-      return std::nullopt;
-    }
-    const SettingsReadResult r = ReadSettingsFile(s, *path);
-    if (!r.Opened || r.StructuralFault) {
-      err << command << ": settings file '" << *path << "' cannot be read as a design\n";
-      return std::nullopt;
-    }
-  }
+  if (ReadSettingsOption(options, command, err, s) == SettingsOptionStatus::Refused) return std::nullopt;
   struct Real {
     const char* name;
     double* field;
@@ -88,8 +75,8 @@ const std::vector<std::string>& DialDesignFlags() {
 }
 
 std::string DialDesignHelp() {
-  return "  --settings FILE   the design: a settings file (skiag.ini) or construction-data\n"
-         "                    file (*.skiag); without it the program's defaults\n"
+  return SettingsOptionHelp() +
+         "                    (without it: the program's defaults)\n"
          "  --type h|v|i|z|k  dial type: horizontal, vertical, inclining, shepherd's dial,\n"
          "                    horizontal altitude dial\n"
          "  --lat, --lon      latitude, longitude (degrees, east and south negative)\n"

@@ -17,7 +17,8 @@ std::string Help() {
          "                        [--time HH:MM[:SS]] [--azimuth DEG]\n"
          "                        [--time-kind apparent|mean|zone]\n"
          "                        [--twilight civil|nautical|astronomical]\n"
-         "                        [--lat DEG] [--lon DEG] [--zone DEG] [--lang de|en]\n\n"
+         "                        [--settings FILE] [--lat DEG] [--lon DEG] [--zone DEG]\n"
+         "                        [--lang de|en]\n\n"
          "Prints the result list of the sun-position window for one date and place.\n\n"
          "  --mode riseset    sunrise and sunset, twilight and moonrise/moonset in zone time,\n"
          "                    with the declination and equation of time of 12:00 zone time\n"
@@ -25,7 +26,8 @@ std::string Help() {
          "  --mode azimuth    zone time at which the sun reaches --azimuth\n"
          "  --mode eot        declination and equation of time of 12:00 zone time\n"
          "  --date YYYY-MM-DD the date, years 1300 .. 2500; up to 1582-10-04 Julian, from\n"
-         "                    1582-10-15 Gregorian (1582-10-05 .. 14 are computed as the 15th)\n"
+         "                    1582-10-15 Gregorian (1582-10-05 .. 14 are computed as the 15th);\n"
+         "                    with --settings also MM-DD, in the reference year of the file\n"
          "  --time HH:MM[:SS] clock time for --mode position (default 12:00:00)\n"
          "  --time-kind KIND  what --time means: apparent (local apparent solar time),\n"
          "                    mean (local mean time) or zone (standard time; default)\n"
@@ -38,8 +40,10 @@ std::string Help() {
          "Refused input: a message on stderr, exit status 2, nothing on stdout.\n";
 }
 
-// "YYYY-MM-DD" with a year in the accepted range and a day the month has.
-bool ReadDate(const std::string& text, int& year, int& month, int& day, std::ostream& err) {
+// "YYYY-MM-DD" with a year in the accepted range and a day the month has; with a
+// settings file also "MM-DD" in the file's reference year `fileYear`.
+bool ReadDate(const std::string& text, std::optional<int> fileYear, int& year, int& month, int& day,
+              std::ostream& err) {
   const size_t d1 = text.find('-', 1);
   const size_t d2 = d1 == std::string::npos ? d1 : text.find('-', d1 + 1);
   std::optional<long> y, m, d;
@@ -47,13 +51,18 @@ bool ReadDate(const std::string& text, int& year, int& month, int& day, std::ost
     y = ParseIntText(text.substr(0, d1));
     m = ParseIntText(text.substr(d1 + 1, d2 - d1 - 1));
     d = ParseIntText(text.substr(d2 + 1));
+  } else if (d1 != std::string::npos && fileYear) {
+    y = *fileYear;
+    m = ParseIntText(text.substr(0, d1));
+    d = ParseIntText(text.substr(d1 + 1));
   }
   if (!y || !m || !d || *m < -99 || *d < -99) {
-    err << kName << ": --date '" << text << "' is not a date YYYY-MM-DD\n";
+    err << kName << ": --date '" << text << "' is not a date YYYY-MM-DD" << (fileYear ? " or MM-DD" : "") << "\n";
     return false;
   }
   if (*y < kMinYear || *y > kMaxYear) {
-    err << kName << ": year " << *y << " is outside " << kMinYear << " .. " << kMaxYear << "\n";
+    err << kName << ": year " << *y << (d2 == std::string::npos ? " of the settings file" : "") << " is outside "
+        << kMinYear << " .. " << kMaxYear << "\n";
     return false;
   }
   if (*m < 1 || *m > 12) {
@@ -79,8 +88,8 @@ int RunSun(const std::vector<std::string>& args, std::ostream& out, std::ostream
   Options options;
   std::string error;
   if (!options.Parse(args,
-                     {"--mode", "--date", "--time", "--azimuth", "--time-kind", "--twilight", "--lat", "--lon",
-                      "--zone", "--lang"},
+                     {"--mode", "--date", "--time", "--azimuth", "--time-kind", "--twilight", "--settings",
+                      "--lat", "--lon", "--zone", "--lang"},
                      {}, error)) {
     err << kName << ": " << error << "\n";
     return 2;
@@ -114,10 +123,11 @@ int RunSun(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << kName << ": --date YYYY-MM-DD is required\n";
     return 2;
   }
-  if (!ReadDate(*date, rq.Year, rq.Month, rq.Day, err)) return 2;
-
   const auto site = ReadAstroSite(options, kName, err);
   if (!site) return 2;
+  if (!ReadDate(*date, site->FromFile ? std::optional<int>(site->Year) : std::nullopt, rq.Year, rq.Month, rq.Day,
+                err))
+    return 2;
   rq.Latitude = site->Place.Latitude;
   rq.Longitude = site->Place.Longitude;
   rq.ZoneMeridian = site->Place.ZoneMeridian;

@@ -14,11 +14,11 @@ const char* const kName = "table";
 
 std::string Help() {
   return "Usage: skiagraf-cli table riseset --year Y (--month M | --half 1|2)\n"
-         "                          [--twilight civil|nautical|astronomical]\n"
+         "                          [--twilight civil|nautical|astronomical] [--settings FILE]\n"
          "                          [--lat DEG] [--lon DEG] [--zone DEG] [--lang de|en]\n\n"
          "Prints a table of the tables window as it is shown there.\n\n"
          "  riseset           rise and set times in zone time:\n"
-         "  --year Y          the year, 1300 .. 2500\n"
+         "  --year Y          the year, 1300 .. 2500 (with --settings: that of the file)\n"
          "  --month M         one month (1 .. 12): sunrise/sunset, end/begin of twilight,\n"
          "                    moonrise/moonset, equation of time and declination per day\n"
          "  --half 1|2        January .. June (1) or July .. December (2): sunrise,\n"
@@ -31,8 +31,9 @@ std::string Help() {
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   Options options;
   std::string error;
-  if (!options.Parse(args, {"--year", "--month", "--half", "--twilight", "--lat", "--lon", "--zone", "--lang"}, {},
-                     error)) {
+  if (!options.Parse(args,
+                     {"--year", "--month", "--half", "--twilight", "--settings", "--lat", "--lon", "--zone", "--lang"},
+                     {}, error)) {
     err << kName << ": " << error << "\n";
     return 2;
   }
@@ -50,18 +51,21 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
     return 2;
   }
 
+  const auto site = ReadAstroSite(options, kName, err);
+  if (!site) return 2;
   const auto yearText = options.Value("--year");
-  if (!yearText) {
-    err << kName << ": --year is required\n";
+  if (!yearText && !site->FromFile) {
+    err << kName << ": --year is required (or --settings FILE)\n";
     return 2;
   }
-  const auto year = ParseIntText(*yearText);
+  const auto year = yearText ? ParseIntText(*yearText) : std::optional<long>(site->Year);
   if (!year) {
     err << kName << ": --year '" << *yearText << "' is not a year\n";
     return 2;
   }
   if (*year < kMinYear || *year > kMaxYear) {
-    err << kName << ": year " << *year << " is outside " << kMinYear << " .. " << kMaxYear << "\n";
+    err << kName << ": year " << *year << (yearText ? "" : " of the settings file") << " is outside " << kMinYear
+        << " .. " << kMaxYear << "\n";
     return 2;
   }
 
@@ -92,8 +96,6 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
     half = *h;
   }
 
-  const auto site = ReadAstroSite(options, kName, err);
-  if (!site) return 2;
   const auto twilight = ReadTwilight(options, kName, err);
   if (!twilight) return 2;
 

@@ -37,10 +37,12 @@ int DayOfYear(int year, int month, int day) {
 }
 
 double JulianDayNumber(int day, int month, int year) {
-  int y = year, m = month;
+  // In doubles: a year read from a file may be any integer, and year - 1 must not
+  // overflow.
+  double y = year, m = month;
   if (month <= 2) {
-    y = year - 1;
-    m = month + 12;
+    y = year - 1.0;
+    m = month + 12.0;
   }
   double b;
   // (year, month, day) as entered decides the calendar.
@@ -58,14 +60,14 @@ double JulianDayNumber(int day, int month, int year) {
 
 double ModifiedJulianDate(int day, int month, int year, double hour) {
   const double key = year * 10000.0 + month * 100.0 + day;
-  int y = year, m = month;
+  double y = year, m = month;  // doubles, as in JulianDayNumber
   if (month <= 2) {
-    m = month + 12;
-    y = year - 1;
+    m = month + 12.0;
+    y = year - 1.0;
   }
   double b;
   if (key <= 15821004.1)
-    b = Trunc((y + 4716) / 4.0) - 1181.0;
+    b = Trunc((y + 4716.0) / 4.0) - 1181.0;
   else
     b = Trunc(y / 400.0) - Trunc(y / 100.0) + Trunc(y / 4.0);
   return 365.0 * y - 679004.0 + b + Trunc(30.6001 * (m + 1)) + day + hour / 24.0;

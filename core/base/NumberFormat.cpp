@@ -1,7 +1,7 @@
 #include "base/NumberFormat.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "base/UserInterface.h"
 
@@ -22,9 +22,12 @@ std::string FormatReal(double value, int width, int decimals) {
     return {};
   }
   if (!std::isfinite(value)) return PadLeft(std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"), width);
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  std::string text = buffer;
+  // Room for the largest double (309 digits), sign, point and decimals: a large
+  // number is written in full, never cut off.
+  std::string text(320 + static_cast<size_t>(decimals), '\0');
+  const auto result =
+      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+  text.resize(static_cast<size_t>(result.ptr - text.data()));
   // A negative value that rounds to zero is written without its sign.
   if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
   return PadLeft(text, width);

@@ -10,6 +10,7 @@
 #include "model/OwnDates.h"
 #include "model/SettingsLocation.h"
 #include "model/TextFile.h"
+#include "text/Encoding.h"
 #include "text/Texts.h"
 
 namespace skiagraf {
@@ -518,8 +519,14 @@ class Reader {
 
   void ReadDialType() {
     if (line_.empty()) return;
-    const char letter = line_[0];
-    const char second = line_.size() > 1 ? line_[1] : '\0';
+    // The letter is one character of the file's code page; in memory it may take
+    // several bytes, and it is kept as the one byte the file holds, so that saving
+    // writes it back unchanged.
+    const unsigned char lead = static_cast<unsigned char>(line_[0]);
+    const size_t length = std::min<size_t>(lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1, line_.size());
+    const std::string fileByte = Utf8ToCp1252(std::string_view(line_).substr(0, length));
+    const char letter = fileByte.empty() ? '?' : fileByte[0];
+    const char second = line_.size() > length ? line_[length] : '\0';
     auto digit = [](char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; };
     if (letter == 's') {
       s_.UmbrellaMode = true;
@@ -708,7 +715,7 @@ std::string DialTypeText(const DialSettings& s) {
     case 'c': return "c0";
     case 'm': return "m" + Digit(s.ConeOrientation);
     case 'z': return "z" + Digit(s.CylinderKind);
-    default: return std::string(1, s.DialTypeCode);
+    default: return Cp1252ToUtf8(std::string(1, s.DialTypeCode));  // the letter is a byte of the file's code page
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace skiagraf {
@@ -52,6 +53,18 @@ TEST(ModifiedJulianDate, AgreesWithTheJulianDayNumberInBothCalendars) {
       EXPECT_DOUBLE_EQ(ModifiedJulianDate(1, month, year, 12.0), JulianDayNumber(1, month, year) - 2400000.5)
           << year << "-" << month;
     }
+}
+
+// A settings file may hold any integer as its year; the day numbers must not overflow.
+TEST(JulianDayNumber, ExtremeYearsCountTheirDays) {
+  for (const int year : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+    // January and February are counted in the year before: the first of March lies 59
+    // or 60 days after New Year in either calendar.
+    const double days = JulianDayNumber(1, 3, year) - JulianDayNumber(1, 1, year);
+    EXPECT_TRUE(days == 59.0 || days == 60.0) << year << ": " << days;
+    EXPECT_DOUBLE_EQ(ModifiedJulianDate(1, 3, year, 0.0) - ModifiedJulianDate(1, 1, year, 0.0), days) << year;
+  }
+  EXPECT_LT(JulianDayNumber(1, 1, std::numeric_limits<int>::min()), -7.8e11);
 }
 
 TEST(DayOfYear, GregorianRuleAgainstTheCalendarCount) {

@@ -15,6 +15,13 @@ TEST(NumberFormat, RightAlignsWithFixedDecimals) {
   for (const auto& c : cases) EXPECT_EQ(FormatReal(c.value, c.width, c.decimals), c.text) << c.value;
 }
 
+TEST(NumberFormat, ALargeNumberIsWrittenInFull) {
+  const std::string text = FormatReal(-1e80, 6, 3);
+  EXPECT_EQ(text.size(), 1u + 81u + 4u) << text;
+  EXPECT_EQ(text.substr(0, 2), "-1");
+  EXPECT_EQ(text.substr(text.size() - 4), ".000");
+}
+
 TEST(NumberFormat, WidthBelowDecimalsWarnsAndYieldsEmpty) {
   ScriptedUserInterface ui;
   ScopedUserInterface scoped(ui);

@@ -1,14 +1,8 @@
 // The "sun" and "table" commands of skiagraf-cli, run as a user runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "CliRun.h"
@@ -19,12 +13,6 @@
 
 namespace skiagraf {
 namespace {
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
 
 TEST(AstroCommands, RefusedInput) {
   struct Case {

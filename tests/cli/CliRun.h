@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace skiagraf {
 
@@ -36,6 +37,13 @@ inline CliRun RunCli(const std::string& args) {
   run.err = text.str();
   std::remove(errPath);
   return run;
+}
+
+// Lines as the command prints them, each ended by a line feed.
+inline std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
 }
 
 }  // namespace skiagraf

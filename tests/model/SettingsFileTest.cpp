@@ -3,14 +3,17 @@
 #include <sys/resource.h>
 
 #include <clocale>
+#include <cmath>
 #include <csignal>
 #include <functional>
+#include <limits>
 
 #include <gtest/gtest.h>
 
 #include "FieldTable.h"
 #include "ModelTestSupport.h"
 #include "astro/Ephemeris.h"
+#include "model/ConstructionData.h"
 #include "model/SettingsLocation.h"
 #include "text/Texts.h"
 
@@ -211,6 +214,13 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const DialSettings& s) { EXPECT_EQ(s.ReferenceYear, 2020); }},
         LineCase{"YearAnyInteger", 1, "1234", 0, {}, nullptr,
                  [](const DialSettings& s) { EXPECT_EQ(s.ReferenceYear, 1234); }},
+        // The smallest integer: its day numbers (for the obliquity) must not overflow.
+        LineCase{"YearSmallestInteger", 1, "-2147483648", 0, {}, nullptr,
+                 [](const DialSettings& s) {
+                   EXPECT_EQ(s.ReferenceYear, std::numeric_limits<int>::min());
+                   EXPECT_TRUE(std::isfinite(s.Obliquity));
+                   EXPECT_GT(s.Obliquity, 23.44);  // the obliquity grows into the past
+                 }},
         LineCase{"LatitudeZeroBecomesTiny", 2, "  0.000000;       -0.00", 0, {}, nullptr,
                  [](const DialSettings& s) {
                    EXPECT_DOUBLE_EQ(s.Latitude, 0.000001);
@@ -784,6 +794,20 @@ TEST_F(SettingsFileTest, AnInterruptedWriteKeepsTheOldFile) {
   int entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+// A dial letter outside ASCII names no dial type, but a save writes the very byte back.
+TEST_F(SettingsFileTest, ADialLetterOutsideAsciiSurvivesASave) {
+  auto lines = DefaultLines();
+  lines[10] = "\xC3\xB6";  // "ö", the byte 0xF6 in the file
+  const auto path = Path("design.skiag");
+  WriteLines(path, lines);
+  DialSettings s = DefaultDialSettings();
+  EXPECT_FALSE(ReadSettingsFile(s, path).Faulty());
+  EXPECT_EQ(s.DialTypeCode, '\xF6');
+  ASSERT_TRUE(SaveConstructionData(s, Path("again.skiag")));
+  const std::string bytes = Bytes(Path("again.skiag"));
+  EXPECT_NE(bytes.find("\r\n\xF6\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, FileIsWindows1252WithCrLf) {
