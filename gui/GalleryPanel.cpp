@@ -11,7 +11,8 @@
 
 #include "Pictures.h"
 #include "base/NumberFormat.h"
-#include "text/Language.h"
+#include "Recaption.h"
+#include "text/Texts.h"
 
 namespace skiagraf::gui {
 
@@ -20,6 +21,7 @@ GalleryPanel::GalleryPanel(QWidget* parent)
       image_(new QLabel(this)),
       caption_(new QLabel(this)),
       trackBar_(new QSlider(Qt::Horizontal, this)),
+      intervalCaption_(new QLabel(this)),
       intervalLabel_(new QLabel(this)),
       close_(new QPushButton(this)),
       timer_(new QTimer(this)) {
@@ -49,6 +51,9 @@ GalleryPanel::GalleryPanel(QWidget* parent)
   layout->addWidget(image_, 1);
   layout->addWidget(caption_);
   auto* row = new QHBoxLayout;
+  intervalCaption_->setObjectName("GalleryIntervalCaption");
+  intervalCaption_->setBuddy(trackBar_);
+  row->addWidget(intervalCaption_);
   row->addWidget(trackBar_, 1);
   row->addWidget(intervalLabel_);
   row->addWidget(close_);
@@ -111,8 +116,8 @@ void GalleryPanel::ShowNext() {
 }
 
 void GalleryPanel::RecaptionOwn() {
-  const bool english = CurrentLanguage() == Language::English;
-  close_->setText(english ? "&Close" : "S&chließen");
+  close_->setText(ToQ(CatalogueText(7)).trimmed());
+  intervalCaption_->setText(ToQ(ShellCaption(ShellText::GalleryInterval)));
   UpdateIntervalLabel();
   caption_->setText(PictureCaption(current_));
 }

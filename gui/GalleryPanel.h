@@ -38,6 +38,7 @@ class GalleryPanel : public QFrame, public Recaptionable {
   QLabel* image_;
   QLabel* caption_;
   QSlider* trackBar_;
+  QLabel* intervalCaption_;
   QLabel* intervalLabel_;
   QPushButton* close_;
   QTimer* timer_;

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QAction>
+#include <filesystem>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,18 +21,30 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QShowEvent>
+
 #include "AboutPanel.h"
+#include "FontSetup.h"
+#include "JpegImage.h"
 #include "GalleryPanel.h"
 #include "HelpWindow.h"
 #include "MenuLayout.h"
 #include "PalettePanel.h"
 #include "PictureBar.h"
+#include "Pictures.h"
 #include "Recaption.h"
 #include "SunPositionWindow.h"
 #include "TaskWindow.h"
 #include "Version.h"
 #include "base/UserInterface.h"
+#include "model/ConstructionData.h"
 #include "model/DialSettings.h"
+#include "model/OwnDates.h"
+#include "model/SettingsFile.h"
+#include "model/SettingsLocation.h"
 #include "text/Texts.h"
 
 namespace skiagraf::gui {
@@ -46,9 +59,7 @@ std::map<QString, MainWindow::TaskFactory>& Factories() {
 // Help context numbers of the windows without a task window of their own.
 constexpr int kHelpMainWindow = 1;
 
-QString L(const char* german, const char* english) {
-  return QString::fromUtf8(CurrentLanguage() == Language::English ? english : german);
-}
+QString S(ShellText text) { return ToQ(ShellCaption(text)); }
 
 }  // namespace
 
@@ -61,7 +72,13 @@ bool MainWindow::HasTaskWindow(const QString& prefix) { return Factories().count
 MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     : QMainWindow(parent), options_(options) {
   setObjectName("TForm1");
+  settingsFile_ = options_.settingsFile;
+  if (settingsFile_.isEmpty())
+    settingsFile_ = options_.programDirectory.isEmpty()
+                        ? QString::fromStdString(SettingsFilePath().string())
+                        : QDir(options_.programDirectory).filePath(kSettingsFileName);
   if (options_.programDirectory.isEmpty()) options_.programDirectory = QCoreApplication::applicationDirPath();
+  InstallFontSubstitutions();
   setWindowTitle(QString("  Skiagraf  v. ") + kVersion);
   resize(1024, 740);
 
@@ -72,7 +89,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   layout->setSpacing(0);
   pictureBar_ = new PictureBar(central);
   layout->addWidget(pictureBar_, 0, Qt::AlignHCenter);
-  galleryButton_ = new QPushButton("&Start Photo Gallery", central);
+  galleryButton_ = new QPushButton(central);
   galleryButton_->setObjectName("GalleryButton");
   layout->addWidget(galleryButton_, 0, Qt::AlignHCenter);
   mdi_ = new QMdiArea(central);
@@ -81,7 +98,11 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   layout->addWidget(mdi_, 1);
   setCentralWidget(central);
 
+  titlePicture_ = new QLabel(mdi_->viewport());
+  titlePicture_->setObjectName("TitlePicture");
+  titlePicture_->setAlignment(Qt::AlignCenter);
   palette_ = new PalettePanel(mdi_->viewport());
+  palette_->SetIniPath(settingsFile_);
   palette_->hide();
   about_ = new AboutPanel(mdi_->viewport());
   about_->hide();
@@ -91,6 +112,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   connect(galleryButton_, &QPushButton::clicked, this, [this] {
     gallery_->ShowCentred();
     gallery_->ToggleTimer();
+    galleryButton_->setText(S(gallery_->Running() ? ShellText::GalleryStop : ShellText::GalleryStart));
   });
   connect(pictureBar_, &PictureBar::pictureChosen, this, [this](int picture) {
     gallery_->ShowCentred();
@@ -115,6 +137,56 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   RecaptionWindow(this);
   UpdateCommands();
   CheckHelpFile();
+  ShowTitlePicture();
+}
+
+void MainWindow::ShowTitlePicture() {
+  // Our own title picture beside the program, else one of the built-in photographs.
+  QImage image = LoadJpeg(QDir(options_.programDirectory).filePath("skiagraf.jpg"));
+  if (image.isNull()) image = PictureImage(QRandomGenerator::global()->bounded(10) < 6 ? 1106 : 1105);
+  titlePicture_->setPixmap(QPixmap::fromImage(image.scaled(480, 360, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  titlePicture_->adjustSize();
+  titlePicture_->lower();
+  PlaceTitlePicture();
+}
+
+void MainWindow::PlaceTitlePicture() {
+  const QSize area = mdi_->viewport()->size();
+  titlePicture_->move(std::max(0, (area.width() - titlePicture_->width()) / 2),
+                      std::max(0, (area.height() - titlePicture_->height()) / 2));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (started_) return;
+  started_ = true;
+  StartUp();
+}
+
+void MainWindow::StartUp() {
+  if (const QScreen* screen = this->screen()) {
+    const QSize size = screen->size();
+    const bool largeFont = screen->logicalDotsPerInch() >= 120;
+    if (size.width() < 1000 && largeFont)
+      Ui().ShowMessage(Caption(CaptionKind::Information),
+                       Message(50) + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                           Message(largeFont ? 51 : 52) + "\n\r" + Message(19),
+                       MessageIcon::Information);
+  }
+  ReadSettingsFile(Settings(), settingsFile_.toStdString());
+  AddDefaultOwnDates(Settings().OwnDateLines);
+  expertMode_ = Settings().ExpertMode;
+  Action("Expertenmode")->setChecked(expertMode_);
+  const Language saved = Settings().German ? Language::German : Language::English;
+  if (saved != CurrentLanguage()) {
+    Sprache(saved);
+  } else {
+    RecaptionMenu();
+    RecaptionAll();
+  }
+  palette_->RecaptionOwn();
+  if (ZodiacFontFamily().isEmpty())
+    Ui().ShowMessage(Caption(CaptionKind::Warning), TwoMessages(60, 61), MessageIcon::Warning);
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
@@ -223,20 +295,11 @@ void MainWindow::WireTask(QAction* action, const QString& prefix) {
 void MainWindow::BuildPopupMenus() {
   popup_ = new QMenu(this);
   popup_->setObjectName("PopupMenu1");
-  const char* items[][2] = {{"SpeichernP", "Speichern P."},
-                            {"LadenP", "Laden"},
-                            {"SpeichernDatum", "Speichern Datum"},
-                            {"LadDatum", "LadDatum"},
-                            {"PopLage", ""},
-                            {"PopTyp", ""},
-                            {"PopParameter", ""},
-                            {"Sonnenuhrkonstruktion", "Sonnenuhrkonstruktion"},
-                            {"Showhints", "Show hints"},
-                            {"PopSchliessen", "Schliessen"}};
-  for (const auto& item : items) {
-    QAction* a = popup_->addAction(QString::fromUtf8(item[1]));
-    a->setObjectName(item[0]);
-    actions_[item[0]] = a;
+  for (const char* name : {"SpeichernP", "LadenP", "SpeichernDatum", "LadDatum", "PopLage", "PopTyp", "PopParameter",
+                           "Sonnenuhrkonstruktion", "Showhints", "PopSchliessen"}) {
+    QAction* a = popup_->addAction(QString());
+    a->setObjectName(name);
+    actions_[name] = a;
   }
   connect(Action("PopLage"), &QAction::triggered, Action("Lage"), &QAction::trigger);
   connect(Action("PopTyp"), &QAction::triggered, Action("AuswahlTyp"), &QAction::trigger);
@@ -246,6 +309,7 @@ void MainWindow::BuildPopupMenus() {
   connect(Action("PopSchliessen"), &QAction::triggered, Action("Fensterschliessen"), &QAction::trigger);
   connect(Action("SpeichernP"), &QAction::triggered, Action("SpeichernINI"), &QAction::trigger);
   connect(Action("LadenP"), &QAction::triggered, Action("Sonnenuhrdatenladen"), &QAction::trigger);
+  WireFileCommands();
 
   wizardPopup_ = new QMenu(this);
   wizardPopup_->setObjectName("WizardPopup");
@@ -265,16 +329,17 @@ void MainWindow::FillPopupCaptions() {
   Action("PopLage")->setText(title("Lage"));
   Action("PopTyp")->setText(title("AuswahlTyp"));
   Action("PopParameter")->setText(title("Parameter"));
-  Action("SpeichernP")->setText(L("Speichern P.", "Save Settings"));
-  Action("LadenP")->setText(L("Laden", "Load"));
-  Action("SpeichernDatum")->setText(L("Speichern Datum", "Save Dates"));
-  Action("LadDatum")->setText(L("LadDatum", "Load Dates"));
-  Action("Sonnenuhrkonstruktion")->setText(L("Sonnenuhrkonstruktion", "Construction of Sundial"));
-  Action("Showhints")->setText(L("Hinweise zeigen", "Show hints"));
-  Action("PopSchliessen")->setText(L("Schliessen", "Close"));
-  Action("WizardWeiter")->setText(L("&Weiter   > ...", "&Next   > ..."));
-  Action("WizardAbbrechen")->setText(L("&Abbrechen", "&Cancel"));
-  Action("WizardHilfe")->setText(L("Hilfe", "Help"));
+  Action("SpeichernP")->setText(S(ShellText::PopupSaveSettings));
+  Action("LadenP")->setText(S(ShellText::PopupLoad));
+  Action("SpeichernDatum")->setText(S(ShellText::PopupSaveDates));
+  Action("LadDatum")->setText(S(ShellText::PopupLoadDates));
+  Action("Sonnenuhrkonstruktion")->setText(S(ShellText::PopupConstruction));
+  Action("Showhints")->setText(S(ShellText::PopupShowHints));
+  Action("PopSchliessen")->setText(S(ShellText::PopupClose));
+  Action("WizardWeiter")->setText(S(ShellText::WizardNext));
+  Action("WizardAbbrechen")->setText(S(ShellText::WizardCancel));
+  Action("WizardHilfe")->setText(S(ShellText::WizardHelp));
+  galleryButton_->setText(S(gallery_ && gallery_->Running() ? ShellText::GalleryStop : ShellText::GalleryStart));
 }
 
 void MainWindow::RecaptionMenu() {
@@ -301,9 +366,6 @@ void MainWindow::UpdateCommands() {
   Action("Fensterausdrucken")->setEnabled(hasChild);
   // Printing a construction needs the drawing window.
   Action("Drucken")->setEnabled(hasChild && ActiveTask() && ActiveTask()->objectName().startsWith("Form5"));
-  for (const char* n : {"Standardwerte", "SpeichernINI", "LadenINI", "Sonnenuhrdatenspeichern",
-                        "Sonnenuhrdatenladen", "SpeichernP", "LadenP", "SpeichernDatum", "LadDatum"})
-    Action(n)->setEnabled(false);
   const bool parameterActive = ActiveTask() && ActiveTask()->objectName().startsWith("Form4");
   Action("SpeichernDatum")->setVisible(parameterActive);
   Action("LadDatum")->setVisible(parameterActive);
@@ -384,6 +446,7 @@ void MainWindow::HostTask(TaskWindow* window) {
 
 void MainWindow::AfterTaskOpened() {
   pictureBar_->hide();
+  titlePicture_->hide();
   galleryButton_->hide();
   gallery_->StopAndHide();
   palette_->hide();
@@ -408,6 +471,61 @@ void MainWindow::ChildClosed(int helpContext) {
 void MainWindow::RestoreStartPanel() {
   pictureBar_->show();
   galleryButton_->show();
+  titlePicture_->show();
+}
+
+// --- settings files -------------------------------------------------------------
+
+void MainWindow::WireFileCommands() {
+  const auto ini = [this] { return std::filesystem::path(settingsFile_.toStdString()); };
+  connect(Action("Standardwerte"), &QAction::triggered, this, [this] {
+    ReplaceSettings([] { ResetDialSettings(Settings()); return true; }, false);
+  });
+  connect(Action("SpeichernINI"), &QAction::triggered, this, [ini] { SaveSettingsAs(Settings(), ini()); });
+  connect(Action("LadenINI"), &QAction::triggered, this, [this, ini] {
+    ReplaceSettings([ini] { return ReloadSettingsFile(Settings(), ini()); }, true);
+  });
+  connect(Action("Sonnenuhrdatenspeichern"), &QAction::triggered, this, [] { SaveConstructionDataAs(Settings()); });
+  connect(Action("Sonnenuhrdatenladen"), &QAction::triggered, this, [this] {
+    ReplaceSettings([] { return LoadConstructionDataFrom(Settings()); }, true);
+  });
+  connect(Action("SpeichernDatum"), &QAction::triggered, this, [ini] {
+    SaveDateLinesToSettingsFile(Settings().OwnDateLines, Settings().ReferenceYear, ini());
+  });
+  connect(Action("LadDatum"), &QAction::triggered, this, [this, ini] {
+    ReplaceSettings(
+        [ini] {
+          return LoadDateLinesFromSettingsFile(Settings(), ini(), ini().parent_path() / kDaysFileName);
+        },
+        false);
+  });
+}
+
+void MainWindow::ReplaceSettings(const std::function<bool()>& load, bool needsValidInputs) {
+  if (needsValidInputs && !Settings().InputsValid) {
+    Ui().ShowMessage(Caption(CaptionKind::Warning), Message(8), MessageIcon::Warning);
+    return;
+  }
+  // An open input window hands its fields over when it closes; it is closed first so
+  // that it cannot overwrite what is read, and opened again afterwards.
+  QString reopen;
+  int sunMode = 0;
+  if (TaskWindow* task = ActiveTask()) {
+    reopen = task->objectName();
+    if (auto* sun = qobject_cast<SunPositionWindow*>(task)) sunMode = sun->Mode();
+  }
+  CloseChildrenExcept("");
+  if (!Children().isEmpty()) return;
+  if (load()) {
+    const Language language = Settings().German ? Language::German : Language::English;
+    if (language != CurrentLanguage()) Sprache(language);
+    expertMode_ = Settings().ExpertMode;
+    Action("Expertenmode")->setChecked(expertMode_);
+    palette_->RecaptionOwn();
+  }
+  if (sunMode != 0) OpenSunWindow(sunMode);
+  else if (!reopen.isEmpty()) OpenTask(reopen);
+  if (Children().isEmpty() && wizardState_ == WizardState::None) RestoreStartPanel();
 }
 
 // --- wizard -----------------------------------------------------------------
@@ -455,6 +573,7 @@ void MainWindow::WizardCancel() {
 
 void MainWindow::Sprache(Language language) {
   SetCurrentLanguage(language);
+  Settings().German = language == Language::German;
   CheckHelpFile();
   RecaptionMenu();
   RecaptionAll();
@@ -535,6 +654,7 @@ void MainWindow::SetHints(bool on) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ToolTip && !hintsOn_) return true;
+  if (event->type() == QEvent::Resize && titlePicture_ && watched == mdi_->viewport()) PlaceTitlePicture();
   return QMainWindow::eventFilter(watched, event);
 }
 

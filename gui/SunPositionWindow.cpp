@@ -18,6 +18,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 #include "EntryChecks.h"
 #include "MainWindow.h"
@@ -216,9 +217,12 @@ void SunPositionWindow::BuildWidgets() {
   print_ = button("BitBtnPrtT", 3);
   button2_ = button("Button2", 7);
   button1_->setDefault(true);
-  // The tables and diagrams window is not part of the program yet.
-  for (QPushButton* b : {button3_, button4_, aziHoch_}) b->setEnabled(false);
+  // Tables and diagrams open in their own window once the program has it.
+  for (QPushButton* b : {button3_, button4_, aziHoch_}) b->setEnabled(MainWindow::HasTaskWindow("sset2"));
   connect(button1_, &QPushButton::clicked, this, &SunPositionWindow::Button3Click);
+  connect(button3_, &QPushButton::clicked, this, [this] { OpenTables(SunState().Mode == 16 ? 8 : SunState().Mode); });
+  connect(button4_, &QPushButton::clicked, this, [this] { OpenDiagrams(16); });
+  connect(aziHoch_, &QPushButton::clicked, this, [this] { OpenDiagrams(32); });
   connect(print_, &QPushButton::clicked, this, &SunPositionWindow::BitBtn1Click);
   connect(button2_, &QPushButton::clicked, this, &TaskWindow::CloseTask);
 
@@ -248,25 +252,39 @@ void SunPositionWindow::BuildPopup() {
     SetTag(a, tag);
     return a;
   };
+  const bool hasTables = MainWindow::HasTaskWindow("sset2");
   connect(item(popup_, "Berechnung1", 60), &QAction::triggered, this, &SunPositionWindow::Button3Click);
-  item(popup_, "SonnenstandGraph1", 69)->setEnabled(false);
-  item(popup_, "GraphderEoT1", 70)->setEnabled(false);
+  QAction* polar = item(popup_, "SonnenstandGraph1", 69);
+  polar->setEnabled(hasTables);
+  connect(polar, &QAction::triggered, this, [this] { OpenDiagrams(32); });
+  QAction* eot = item(popup_, "GraphderEoT1", 70);
+  eot->setEnabled(hasTables);
+  connect(eot, &QAction::triggered, this, [this] { OpenDiagrams(16); });
   QMenu* tables = popup_->addMenu(QString());
   tables->setObjectName("Tabelleerstellen1Menu");
   tables->menuAction()->setObjectName("Tabelleerstellen1");
   SetTag(tables->menuAction(), 64);
-  for (const auto& [name, tag] : {std::pair{"AufUntergang1", 65}, std::pair{"Zeitgleichung1", 66},
-                                  std::pair{"Sonnendeklination1", 67}, std::pair{"meridiandurchgang1", 68}})
-    item(tables, name, tag)->setEnabled(false);
-  tables->menuAction()->setEnabled(false);
+  for (const auto& [name, tag, mode] :
+       {std::tuple{"AufUntergang1", 65, 1}, std::tuple{"Zeitgleichung1", 66, 8},
+        std::tuple{"Sonnendeklination1", 67, 8}, std::tuple{"meridiandurchgang1", 68, 8}}) {
+    const int m = mode;
+    connect(item(tables, name, tag), &QAction::triggered, this, [this, m] { OpenTables(m); });
+  }
+  tables->menuAction()->setEnabled(MainWindow::HasTaskWindow("sset2"));
   popup_->addSeparator();
   connect(item(popup_, "Druckenmit1", 61), &QAction::triggered, this, [this] { Print(true); });
   connect(item(popup_, "Druckenohne1", 62), &QAction::triggered, this, [this] { Print(false); });
   connect(item(popup_, "DruckenLfeed1", 63), &QAction::triggered, this, &SunPositionWindow::DruckenLfeed1Click);
   popup_->addSeparator();
   // Saving and loading construction data are commands of the main window.
-  item(popup_, "Startspeichern1", 547)->setEnabled(false);
-  item(popup_, "Sonnenuhrdatenladen1", 548)->setEnabled(false);
+  QAction* save = item(popup_, "Startspeichern1", 547);
+  QAction* load = item(popup_, "Sonnenuhrdatenladen1", 548);
+  save->setEnabled(frame_ != nullptr);
+  load->setEnabled(frame_ != nullptr);
+  if (frame_) {
+    connect(save, &QAction::triggered, frame_->Action("Sonnenuhrdatenspeichern"), &QAction::trigger);
+    connect(load, &QAction::triggered, frame_->Action("Sonnenuhrdatenladen"), &QAction::trigger);
+  }
   popup_->addSeparator();
   connect(item(popup_, "Schliessen1", 71), &QAction::triggered, this, &TaskWindow::CloseTask);
 }
@@ -597,6 +615,21 @@ bool SunPositionWindow::CanClose() {
   if (farFromZone_ && !AskFarFromZone()) return false;
   job_.reset();  // a page still open is finished, not lost
   return true;
+}
+
+void SunPositionWindow::OpenTables(int mode) {
+  if (!frame_ || !MainWindow::HasTaskWindow("sset2") || !Button3Click()) return;
+  SunState().Mode = mode;
+  frame_->OpenTask("sset2");
+}
+
+void SunPositionWindow::OpenDiagrams(int mode) {
+  if (!frame_ || !MainWindow::HasTaskWindow("sset2")) return;
+  // The diagrams take year, longitude and zone meridian from the edits.
+  for (QObject* edit : {static_cast<QObject*>(edJahr_), static_cast<QObject*>(edLongitude_), static_cast<QObject*>(edZone_)})
+    if (!LeaveField(edit)) return;
+  SunState().Mode = mode;
+  frame_->OpenTask("sset2");
 }
 
 void SunPositionWindow::contextMenuEvent(QContextMenuEvent* event) {

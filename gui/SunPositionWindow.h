@@ -58,6 +58,11 @@ class SunPositionWindow : public TaskWindow, public Recaptionable {
   bool Print(bool formFeed);
   void BitBtn1Click();  // asks whether to print with form feed
   void DruckenLfeed1Click();
+
+  // The tables (mode 1 or 8) and diagrams (16 equation of time, 32 sun path) of the
+  // tables-and-diagrams window; that window replaces this one.
+  void OpenTables(int mode);
+  void OpenDiagrams(int mode);
   void SetPrinter(QPrinter* printer) { printer_ = printer; }
 
   bool FarFromZoneFlag() const { return farFromZone_; }
