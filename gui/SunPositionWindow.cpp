@@ -385,9 +385,11 @@ bool SunPositionWindow::umwandeln(QLineEdit* edit) {
     QApplication::beep();
     return false;
   }
+  const bool changed = target != *value;
   target = *value;
   edit->setText(longitude ? Fmt(target, 13, 6) : Fmt(target, 7, 2));
-  farFromZone_ = FarFromZone(Settings().Longitude, Settings().ZoneMeridian);
+  // Only a change raises the question again; an answered question stays answered.
+  if (changed) farFromZone_ = FarFromZone(Settings().Longitude, Settings().ZoneMeridian);
   return true;
 }
 
@@ -504,9 +506,12 @@ bool SunPositionWindow::AskFarFromZone() {
 }
 
 bool SunPositionWindow::Button3Click() {
-  // An entry that has not been left yet (a short-cut key was used) is checked first.
-  if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
-    if (!LeaveField(focused)) return false;
+  // Every entry is read, also one that has not been left yet (a short-cut key was
+  // used). An empty time or azimuth is left to the report, which asks for it.
+  for (QLineEdit* edit : {edJahr_, edMonat_, edTag_, edLatitude_, edLongitude_, edZone_})
+    if (!LeaveField(edit)) return false;
+  if (mode_ == 2 && !uhrzeit_->text().trimmed().isEmpty() && !LeaveField(uhrzeit_)) return false;
+  if (mode_ == 4 && !LeaveField(p3Azi_)) return false;
   if (!AskFarFromZone()) return false;
   const DialSettings& s = Settings();
   SunWindowState& st = SunState();
