@@ -29,6 +29,9 @@ class GalleryPanel : public QFrame, public Recaptionable {
   int IntervalMs() const;
   void RecaptionOwn() override;
 
+ signals:
+  void runningChanged(bool running);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -40,6 +43,7 @@ class GalleryPanel : public QFrame, public Recaptionable {
   QSlider* trackBar_;
   QLabel* intervalCaption_;
   QLabel* intervalLabel_;
+  QPushButton* startStop_;
   QPushButton* close_;
   QTimer* timer_;
   int current_ = 0;

@@ -112,7 +112,9 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   connect(galleryButton_, &QPushButton::clicked, this, [this] {
     gallery_->ShowCentred();
     gallery_->ToggleTimer();
-    galleryButton_->setText(S(gallery_->Running() ? ShellText::GalleryStop : ShellText::GalleryStart));
+  });
+  connect(gallery_, &GalleryPanel::runningChanged, this, [this](bool running) {
+    galleryButton_->setText(S(running ? ShellText::GalleryStop : ShellText::GalleryStart));
   });
   connect(pictureBar_, &PictureBar::pictureChosen, this, [this](int picture) {
     gallery_->ShowCentred();

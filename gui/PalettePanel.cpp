@@ -50,6 +50,13 @@ PalettePanel::PalettePanel(QWidget* parent)
   legend_->setColumnWidth(1, 60);
   legend_->horizontalHeader()->setStretchLastSection(true);
   legend_->setMinimumWidth(360);
+  // All twelve rows are shown at once, without scrolling.
+  const int rowHeight = std::max(20, legend_->fontMetrics().height() + 6);
+  legend_->verticalHeader()->setMinimumSectionSize(rowHeight);
+  legend_->verticalHeader()->setDefaultSectionSize(rowHeight);
+  legend_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  legend_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  legend_->setFixedHeight(12 * rowHeight + 2 * legend_->frameWidth());
   samples_->setObjectName("ColorSamples");
   save_->setObjectName("FarbenSpeichern");
   reset_->setObjectName("FarbenReset");
@@ -62,7 +69,7 @@ PalettePanel::PalettePanel(QWidget* parent)
     label->setObjectName(QString("ColorLabel%1").arg(pen));
     auto* swatch = new QPushButton(this);
     swatch->setObjectName(QString("ColorSwatch%1").arg(pen));
-    swatch->setFixedSize(48, 20);
+    swatch->setFixedSize(48, 22);
     label->setBuddy(swatch);
     connect(swatch, &QPushButton::clicked, this, [this, pen] { ChooseColor(pen); });
     swatchGrid->addWidget(label, pen - 1, 0);
@@ -70,7 +77,10 @@ PalettePanel::PalettePanel(QWidget* parent)
     swatchLabels_ << label;
     swatches_ << swatch;
   }
-  swatchGrid->addWidget(samples_, 0, 2, ColorPalette::kPens, 1);
+  // Rows of 26 pixels, the spacing of the sample strips beside them.
+  swatchGrid->setVerticalSpacing(4);
+  samples_->setAlignment(Qt::AlignTop);
+  swatchGrid->addWidget(samples_, 0, 2, ColorPalette::kPens, 1, Qt::AlignTop);
 
   lineWidth_->SetItems({"", "", ""});
   connect(lineWidth_, &RadioGroup::itemClicked, this, [this](int index) {
@@ -92,7 +102,8 @@ PalettePanel::PalettePanel(QWidget* parent)
   auto* body = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addWidget(title_);
-  left->addWidget(legend_, 1);
+  left->addWidget(legend_);
+  left->addStretch(1);
   body->addLayout(left, 1);
   body->addLayout(right);
   auto* layout = new QVBoxLayout(this);
@@ -104,12 +115,13 @@ PalettePanel::PalettePanel(QWidget* parent)
   connect(load_, &QPushButton::clicked, this, &PalettePanel::LoadColors);
   connect(close_, &QPushButton::clicked, this, &QWidget::hide);
   RecaptionOwn();
-  resize(760, 420);
+  resize(sizeHint().expandedTo(QSize(760, 0)));
 }
 
 void PalettePanel::ShowPanel() {
   Refresh();
   RecaptionOwn();
+  resize(sizeHint().expandedTo(QSize(760, 0)));
   if (QWidget* p = parentWidget()) move(std::max(0, (p->width() - width()) / 2), 3);
   show();
   raise();

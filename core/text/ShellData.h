@@ -264,7 +264,7 @@ inline constexpr TextPair kShellTexts[] = {
     {"&Abbrechen", "&Cancel"},
     {"Hilfe", "Help"},
     {"Farbe ", "Color "},
-    {"   &Linienstärke    ", "   &Line Width    "},
+    {"   &Linienstärke    ", "   Line &Width    "},
     {"dünn", "thin"},
     {"mittel", "medium"},
     {"stark", "thick"},
