@@ -56,8 +56,6 @@ std::map<QString, MainWindow::TaskFactory>& Factories() {
   return factories;
 }
 
-// Help context numbers of the windows without a task window of their own.
-constexpr int kHelpMainWindow = 1;
 
 QString S(ShellText text) { return ToQ(ShellCaption(text)); }
 
@@ -606,7 +604,10 @@ void MainWindow::ShowHelp() {
   if (!CheckHelpFile()) return;
   int context = kHelpMainWindow;
   if (TaskWindow* task = ActiveTask()) context = task->HelpContext();
+  else if (palette_->isVisible()) context = kHelpPalette;
+  else if (gallery_->isVisible()) context = kHelpGallery;
   else if (lastHelpContext_ != 0) context = lastHelpContext_;
+  if (wizardState_ != WizardState::None && !ActiveTask()) context = kHelpWizard;
   if (!help_) {
     help_ = new HelpWindow(nullptr);
     help_->setAttribute(Qt::WA_DeleteOnClose);

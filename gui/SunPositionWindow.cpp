@@ -34,7 +34,6 @@ namespace skiagraf::gui {
 
 namespace {
 
-constexpr int kHelpContext = 800;
 
 QString Fmt(double value, int width, int decimals) { return ToQ(FormatReal(value, width, decimals)).trimmed(); }
 
@@ -70,7 +69,7 @@ SunWindowState& SunState() {
 }
 
 SunPositionWindow::SunPositionWindow(int mode, MainWindow* frame, QWidget* parent)
-    : TaskWindow("sset1", kHelpContext, parent), frame_(frame), mode_(mode) {
+    : TaskWindow("sset1", kHelpSunPosition, parent), frame_(frame), mode_(mode) {
   SetTag(this, 800);
   BuildWidgets();
   BuildPopup();

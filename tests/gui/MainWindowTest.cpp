@@ -211,6 +211,28 @@ TEST_F(MainWindowTest, HelpShowsTheContextOfTheActiveWindow) {
   shown->close();
 }
 
+TEST_F(MainWindowTest, HelpPagesCoverEveryContextAndDialTypeInBothLanguages) {
+  for (const char* page : {"skiagraf_d.html", "skiagraf_e.html"}) {
+    QFile file(kHelpSource + "/" + page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+    const QString html = QString::fromUtf8(file.readAll());
+    for (int context : {kHelpMainWindow, kHelpWizard, kHelpPalette, kHelpGallery, kHelpSettingsFile, kHelpLocation,
+                        kHelpDialType, kHelpParameters, kHelpDrawing, kHelpSunPosition, kHelpTables})
+      EXPECT_TRUE(html.contains(QString("name=\"ctx%1\"").arg(context))) << page << " " << context;
+    for (char type : std::string("hviqazkrfpwcm"))
+      EXPECT_TRUE(html.contains(QString("name=\"type-%1\"").arg(type))) << page << " " << type;
+    EXPECT_TRUE(html.contains("name=\"type-umbrella\"")) << page;
+  }
+  // With the palette open (and no task window) F1 shows the palette's section.
+  window_->Action("Farbpalette")->trigger();
+  window_->ShowHelp();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible()) {
+      EXPECT_EQ(h->Context(), kHelpPalette);
+      h->close();
+    }
+}
+
 TEST_F(MainWindowTest, ExpertModeOffShowsMessageAndReplacesExpertTypes) {
   for (char code : {'c', 'm', 'v'}) {
     Settings().ExpertMode = true;
