@@ -76,6 +76,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
                         ? QString::fromStdString(SettingsFilePath().string())
                         : QDir(options_.programDirectory).filePath(kSettingsFileName);
   if (options_.programDirectory.isEmpty()) options_.programDirectory = QCoreApplication::applicationDirPath();
+  if (QFileInfo::exists(QDir(options_.programDirectory).filePath("debug.debug"))) options_.helpLog = true;
   InstallFontSubstitutions();
   setWindowTitle(QString("  Skiagraf  v. ") + kVersion);
   resize(1024, 740);
@@ -593,6 +594,7 @@ QString MainWindow::HelpFileName() const {
 bool MainWindow::CheckHelpFile() {
   const QString file = HelpFileName();
   if (QFileInfo::exists(file)) return true;
+  if (options_.helpLog) qInfo("help: %s is missing", qPrintable(file));
   Ui().ShowMessage(Caption(CaptionKind::Error),
                    "Help file " + QDir::toNativeSeparators(file).toStdString() + " not found!" + "\r\n" +
                        "Therefore no help information included!",
@@ -613,6 +615,7 @@ void MainWindow::ShowHelp() {
     help_->setAttribute(Qt::WA_DeleteOnClose);
   }
   help_->ShowContext(HelpFileName(), context);
+  if (options_.helpLog) qInfo("help: %s #ctx%d", qPrintable(HelpFileName()), context);
 }
 
 // --- expert mode --------------------------------------------------------------

@@ -32,6 +32,9 @@ struct MainWindowOptions {
   // The settings file "skiag.ini": empty means the one in `programDirectory` when
   // that was given, else the one of the settings folder.
   QString settingsFile;
+  // "/debug", "-debug" or a file "debug.debug" in the program directory: every help
+  // request is logged to the standard error stream.
+  bool helpLog = false;
 };
 
 // The frame of the whole program (TForm1): menu bar, status bar, picture bar of

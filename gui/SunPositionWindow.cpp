@@ -113,6 +113,9 @@ void SunPositionWindow::BuildWidgets() {
   }
   grid->addWidget(TaggedLabel(site, "lBreiteHinweis", 801), 0, 5);
   grid->addWidget(TaggedLabel(site, "lLaengeHinweis", 802), 1, 5);
+  auto* zoneNote = new QLabel(site);
+  zoneNote->setObjectName("lZonenzeitHinweis");  // never daylight saving time
+  grid->addWidget(zoneNote, 2, 5);
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(5, 1);
 
@@ -141,6 +144,9 @@ void SunPositionWindow::BuildWidgets() {
     l->setWordWrap(true);
     g->addWidget(l, 0, 0, 1, 2);
     g->addWidget(p3Azi_, 1, 0);
+    auto* scale = new QLabel(panelZeit_);
+    scale->setObjectName("lAzimutSkala");  // how azimuths are counted
+    g->addWidget(scale, 1, 1);
     valueLabel(panelZeit_, g, 2, "lZeitErgebnis");
     valueLabel(panelZeit_, g, 3, "lHoeheErgebnis");
     g->setColumnStretch(1, 1);
@@ -662,6 +668,8 @@ void SunPositionWindow::RecaptionOwn() {
   caption("lAzimut", Phrase(102));
   caption("lZeitErgebnis", Phrase(107));
   caption("lHoeheErgebnis", Phrase(101));
+  findChild<QLabel*>("lAzimutSkala")->setText(ToQ(ShellCaption(ShellText::SunAzimuthScale)).trimmed());
+  findChild<QLabel*>("lZonenzeitHinweis")->setText(ToQ(ShellCaption(ShellText::SunNoDaylightSaving)));
 }
 
 }  // namespace skiagraf::gui

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+#include <QString>
 
 #include "MainWindow.h"
 #include "QtUserInterface.h"
@@ -13,7 +14,10 @@ int main(int argc, char** argv) {
   skiagraf::InitDialSettings(skiagraf::Settings());
   skiagraf::gui::QtUserInterface ui;
   skiagraf::ScopedUserInterface installed(ui);
-  skiagraf::gui::MainWindow window;
+  skiagraf::gui::MainWindowOptions options;
+  for (int i = 1; i < argc; ++i)
+    if (QString(argv[i]) == "/debug" || QString(argv[i]) == "-debug") options.helpLog = true;
+  skiagraf::gui::MainWindow window(options);
   ui.SetParent(&window);
   window.show();
   return app.exec();

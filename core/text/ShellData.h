@@ -286,6 +286,10 @@ inline constexpr TextPair kShellTexts[] = {
     {"Version", "Version"},
     {"Farbpalette", "Color Palette"},
     {"Fotogalerie", "Photo Gallery"},
+    {"[ N= -180° ..<..  O= -90° ..<..  S= 0° ..<..  W= +90° ..<..  N=+180°  ] ",
+     "[ N= -180° ..<..  E= -90° ..<..  S= 0° ..<..  W= +90° ..<..  N=+180°  ] "},
+    {"Alle Zeitangaben sind Zonenzeit, niemals Sommerzeit !",
+     "All times are standard (zone) time, never daylight saving time!"},
 };
 
 // Captions of the photographs of dial types, by picture number.
@@ -297,8 +301,8 @@ struct PictureCaptionEntry {
 inline constexpr PictureCaptionEntry kPictureCaptions[] = {
     {1105, {"Horizontale Sonnenuhr", "Horizontal sundial"}},
     {1106, {"Vertikale Sonnenuhr", "Vertical sundial"}},
-    {3000, {"Vertikale Süduhr", "Vertical dial"}},
-    {3019, {"Vertikale abweichende Sonnenuhr", "Vertical declining dial"}},
+    {3000, {"Vertikale Süduhr", "Vertical Dial"}},
+    {3019, {"Vertikale abweichende Sonnenuhr", "Vertical Declining Dial"}},
     {3001, {"Schirmsonnenuhr", "Umbrella dial"}},
     {3002, {"Schirmsonnenuhr, geneigt", "Umbrella dial, inclined"}},
     {3003, {"Azimutalsonnenuhr", "Azimuthal dial"}},

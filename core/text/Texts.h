@@ -146,8 +146,9 @@ enum class ShellText {
   GalleryStart, GalleryStop, GalleryInterval,
   AboutDescription, AboutLinkIntro, AboutLinkText, AboutLinkAddress, AboutVersion,
   PaletteTitle, GalleryTitle,
+  SunAzimuthScale, SunNoDaylightSaving,
 };
-inline constexpr int kShellTextCount = 28;
+inline constexpr int kShellTextCount = 30;
 
 std::string ShellCaption(ShellText text, Language language);
 std::string ShellCaption(ShellText text);
