@@ -38,6 +38,7 @@ void AboutPanel::ShowPanel() {
   if (QWidget* p = parentWidget()) move(std::max(0, (p->width() - width()) / 2), std::max(3, (p->height() - height()) / 3));
   show();
   raise();
+  close_->setFocus();
 }
 
 void AboutPanel::RecaptionOwn() {

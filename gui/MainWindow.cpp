@@ -256,6 +256,9 @@ void MainWindow::BuildMenu() {
     painter.drawPixmap(QRect(page.topLeft(), size), image);
   });
   connect(Action("Beenden"), &QAction::triggered, this, &QWidget::close);
+  connect(Action("Drucken"), &QAction::triggered, this, [this] {
+    if (TaskWindow* task = ActiveTask(); task && task->CanPrintTask()) task->PrintTask();
+  });
 
   WireTask(Action("Lage"), "Form6");
   WireTask(Action("AuswahlTyp"), "F4");
@@ -365,8 +368,8 @@ void MainWindow::UpdateCommands() {
   const bool hasChild = !Children().isEmpty();
   Action("Fensterschliessen")->setEnabled(hasChild);
   Action("Fensterausdrucken")->setEnabled(hasChild);
-  // Printing a construction needs the drawing window.
-  Action("Drucken")->setEnabled(hasChild && ActiveTask() && ActiveTask()->objectName().startsWith("Form5"));
+  // Printing needs a task window with a construction to print (the drawing window).
+  Action("Drucken")->setEnabled(hasChild && ActiveTask() && ActiveTask()->CanPrintTask());
   const bool parameterActive = ActiveTask() && ActiveTask()->objectName().startsWith("Form4");
   Action("SpeichernDatum")->setVisible(parameterActive);
   Action("LadDatum")->setVisible(parameterActive);
@@ -660,6 +663,11 @@ void MainWindow::SetHints(bool on) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ToolTip && !hintsOn_) return true;
+  // The status bar shows the hint of the control under the mouse.
+  if (event->type() == QEvent::Enter && hintsOn_ && watched->isWidgetType()) {
+    auto* widget = static_cast<QWidget*>(watched);
+    if (!widget->toolTip().isEmpty() && widget->window() == this) statusBar()->showMessage(widget->toolTip(), 4000);
+  }
   if (event->type() == QEvent::Resize && titlePicture_ && watched == mdi_->viewport()) PlaceTitlePicture();
   return QMainWindow::eventFilter(watched, event);
 }

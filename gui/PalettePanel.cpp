@@ -125,6 +125,7 @@ void PalettePanel::ShowPanel() {
   if (QWidget* p = parentWidget()) move(std::max(0, (p->width() - width()) / 2), 3);
   show();
   raise();
+  swatches_.front()->setFocus();
 }
 
 void PalettePanel::SetPen(int pen, ColorRef color) {

@@ -31,6 +31,11 @@ class TaskWindow : public QWidget {
   // Asked before the window closes; false keeps it open.
   virtual bool CanClose() { return true; }
 
+  // "Drucken" (F3) of the main window prints the active task's construction; a
+  // window that has one to print says so and prints it.
+  virtual bool CanPrintTask() const { return false; }
+  virtual void PrintTask() {}
+
   // Closes the window through the frame that hosts it.
   void CloseTask();
 

@@ -332,6 +332,27 @@ TEST_F(MainWindowTest, PaletteSavesIntoTheSettingsFileOfTheProgram) {
   EXPECT_EQ(read.ColorPalette.Pen(2), MakeColorRef(1, 2, 3));
 }
 
+// A drawing window that counts its print requests.
+class PrintingStandIn : public TaskWindow {
+ public:
+  PrintingStandIn() : TaskWindow("Form5", kHelpDrawing) {}
+  bool CanPrintTask() const override { return true; }
+  void PrintTask() override { ++printed; }
+  int printed = 0;
+};
+
+TEST_F(MainWindowTest, PrintCommandPrintsTheActiveConstruction) {
+  window_->OpenSunWindow(8);
+  EXPECT_FALSE(window_->Action("Drucken")->isEnabled()) << "the sun window has no construction";
+  auto* drawing = new PrintingStandIn;
+  window_->CloseChildrenExcept("");
+  Settle();
+  window_->HostTask(drawing);
+  ASSERT_TRUE(window_->Action("Drucken")->isEnabled());
+  QTest::keySequence(window_.get(), QKeySequence(Qt::Key_F3));
+  EXPECT_EQ(drawing->printed, 1);
+}
+
 class MissingHelpTest : public GuiTest {};
 
 TEST_F(MissingHelpTest, StartUpGoesOnAndNamesTheFullPath) {
