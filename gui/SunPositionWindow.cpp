@@ -115,7 +115,7 @@ void SunPositionWindow::BuildWidgets() {
   grid->addWidget(TaggedLabel(site, "lLaengeHinweis", 802), 1, 5);
   auto* zoneNote = new QLabel(site);
   zoneNote->setObjectName("lZonenzeitHinweis");  // never daylight saving time
-  grid->addWidget(zoneNote, 2, 5);
+  grid->addWidget(zoneNote, 3, 0, 1, 6);
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(5, 1);
 
