@@ -161,7 +161,9 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (started_) return;
   started_ = true;
-  StartUp();
+  // After the window has appeared, so that the questions of reading the settings
+  // file stand in front of it.
+  QMetaObject::invokeMethod(this, &MainWindow::StartUp, Qt::QueuedConnection);
 }
 
 void MainWindow::StartUp() {

@@ -290,6 +290,9 @@ inline constexpr TextPair kShellTexts[] = {
      "[ N= -180° ..<..  E= -90° ..<..  S= 0° ..<..  W= +90° ..<..  N=+180°  ] "},
     {"Alle Zeitangaben sind Zonenzeit, niemals Sommerzeit !",
      "All times are standard (zone) time, never daylight saving time!"},
+    {"&Ja", "&Yes"},
+    {"&Nein", "&No"},
+    {"Abbrechen", "Cancel"},
 };
 
 // Captions of the photographs of dial types, by picture number.

@@ -147,8 +147,9 @@ enum class ShellText {
   AboutDescription, AboutLinkIntro, AboutLinkText, AboutLinkAddress, AboutVersion,
   PaletteTitle, GalleryTitle,
   SunAzimuthScale, SunNoDaylightSaving,
+  DialogYes, DialogNo, DialogCancel,  // buttons of the question boxes
 };
-inline constexpr int kShellTextCount = 30;
+inline constexpr int kShellTextCount = 33;
 
 std::string ShellCaption(ShellText text, Language language);
 std::string ShellCaption(ShellText text);

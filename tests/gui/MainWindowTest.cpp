@@ -279,6 +279,7 @@ TEST_F(MainWindowTest, StartUpTakesTheSavedLanguage) {
   options.programDirectory = Folder();
   MainWindow window(options);
   window.show();
+  QCoreApplication::processEvents();
   EXPECT_EQ(CurrentLanguage(), Language::English);
   EXPECT_EQ(window.Action("Datei")->text().toStdString(), MenuCaptions(Language::English).front());
   EXPECT_DOUBLE_EQ(Settings().Latitude, 12.5);
