@@ -601,8 +601,8 @@ bool MainWindow::CheckHelpFile() {
   if (QFileInfo::exists(file)) return true;
   if (options_.helpLog) qInfo("help: %s is missing", qPrintable(file));
   Ui().ShowMessage(Caption(CaptionKind::Error),
-                   "Help file " + QDir::toNativeSeparators(file).toStdString() + " not found!" + "\r\n" +
-                       "Therefore no help information included!",
+                   ShellCaption(ShellText::HelpFileIntro) + QDir::toNativeSeparators(file).toStdString() +
+                       ShellCaption(ShellText::HelpFileNotFound) + "\r\n" + ShellCaption(ShellText::HelpFileNoHelp),
                    MessageIcon::Error);
   return false;
 }
@@ -640,7 +640,7 @@ void MainWindow::ToggleExpertMode() {
   Action("Expertenmode")->setChecked(expertMode_);
   const std::string title = std::string("Skiagraf ") + kVersion + ", Info";
   if (expertMode_)
-    Ui().ShowMessage(title, Message(68) + " on!",
+    Ui().ShowMessage(title, Message(68) + ShellCaption(ShellText::ExpertOn),
                      MessageIcon::Information);
   else
     Ui().ShowMessage(title, Message(67), MessageIcon::Information);

@@ -293,6 +293,10 @@ inline constexpr TextPair kShellTexts[] = {
     {"&Ja", "&Yes"},
     {"&Nein", "&No"},
     {"Abbrechen", "Cancel"},
+    {"Help file ", "Help file "},
+    {" not found!", " not found!"},
+    {"Therefore no help information included!", "Therefore no help information included!"},
+    {" on!", " on!"},
 };
 
 // Captions of the photographs of dial types, by picture number.

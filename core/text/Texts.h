@@ -148,8 +148,10 @@ enum class ShellText {
   PaletteTitle, GalleryTitle,
   SunAzimuthScale, SunNoDaylightSaving,
   DialogYes, DialogNo, DialogCancel,  // buttons of the question boxes
+  HelpFileIntro, HelpFileNotFound, HelpFileNoHelp,  // "Help file " + name + " not found!" ...
+  ExpertOn,                                         // after message 68
 };
-inline constexpr int kShellTextCount = 33;
+inline constexpr int kShellTextCount = 37;
 
 std::string ShellCaption(ShellText text, Language language);
 std::string ShellCaption(ShellText text);
