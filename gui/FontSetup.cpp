@@ -4,6 +4,9 @@
 #include <QFontDatabase>
 #include <QRawFont>
 
+#include "base/UserInterface.h"
+#include "text/Texts.h"
+
 namespace skiagraf::gui {
 
 namespace {
@@ -62,6 +65,12 @@ void InstallFontSubstitutions() {
   const QString zodiac = ZodiacFontFamily();
   if (!zodiac.isEmpty() && !QFontDatabase::families().contains("Wingdings", Qt::CaseInsensitive))
     QFont::insertSubstitution("Wingdings", zodiac);
+}
+
+bool WarnWithoutZodiacFont(const QString& zodiacFamily) {
+  if (!zodiacFamily.isEmpty()) return false;
+  Ui().ShowMessage(Caption(CaptionKind::Warning), TwoMessages(60, 61), MessageIcon::Warning);
+  return true;
 }
 
 }  // namespace skiagraf::gui

@@ -20,4 +20,8 @@ QStringList SubstituteCandidates(const QString& face);
 // U+2653); empty when there is none.
 QString ZodiacFontFamily();
 
+// The warning of messages 60 and 61 when `zodiacFamily` (the result of
+// ZodiacFontFamily) is empty; nothing otherwise. True when it was shown.
+bool WarnWithoutZodiacFont(const QString& zodiacFamily);
+
 }  // namespace skiagraf::gui

@@ -188,8 +188,7 @@ void MainWindow::StartUp() {
     RecaptionAll();
   }
   palette_->RecaptionOwn();
-  if (ZodiacFontFamily().isEmpty())
-    Ui().ShowMessage(Caption(CaptionKind::Warning), TwoMessages(60, 61), MessageIcon::Warning);
+  WarnWithoutZodiacFont(ZodiacFontFamily());
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }

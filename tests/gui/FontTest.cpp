@@ -48,5 +48,14 @@ TEST_F(FontTest, ZodiacSignsComeFromAnInstalledFont) {
   EXPECT_EQ(ZodiacSymbol(12), "");
 }
 
+TEST_F(FontTest, WarningOnlyWithoutAZodiacFont) {
+  EXPECT_FALSE(WarnWithoutZodiacFont(ZodiacFontFamily()));
+  EXPECT_TRUE(ui_.shown.empty());
+  EXPECT_TRUE(WarnWithoutZodiacFont(QString()));
+  ASSERT_EQ(ui_.shown.size(), 1u);
+  EXPECT_EQ(ui_.shown[0].text, Message(60) + "\n\r" + Message(61));
+  EXPECT_EQ(ui_.shown[0].title, Caption(CaptionKind::Warning));
+}
+
 }  // namespace
 }  // namespace skiagraf::gui::test
