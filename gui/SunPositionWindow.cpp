@@ -270,10 +270,11 @@ void SunPositionWindow::BuildPopup() {
   tables->menuAction()->setObjectName("Tabelleerstellen1");
   SetTag(tables->menuAction(), 64);
   for (const auto& [name, tag, mode] :
-       {std::tuple{"AufUntergang1", 65, 1}, std::tuple{"Zeitgleichung1", 66, 8},
-        std::tuple{"Sonnendeklination1", 67, 8}, std::tuple{"meridiandurchgang1", 68, 8}}) {
-    const int m = mode;
-    connect(item(tables, name, tag), &QAction::triggered, this, [this, m] { OpenTables(m); });
+       {std::tuple{"AufUntergang1", 65, -1}, std::tuple{"Zeitgleichung1", 66, 0},
+        std::tuple{"Sonnendeklination1", 67, 2}, std::tuple{"meridiandurchgang1", 68, 3}}) {
+    const int annual = mode;  // -1: the rise/set table of mode 1
+    connect(item(tables, name, tag), &QAction::triggered, this,
+            [this, annual] { OpenTables(annual < 0 ? 1 : 8, annual); });
   }
   tables->menuAction()->setEnabled(MainWindow::HasTaskWindow("sset2"));
   popup_->addSeparator();
@@ -627,9 +628,13 @@ bool SunPositionWindow::CanClose() {
   return true;
 }
 
-void SunPositionWindow::OpenTables(int mode) {
+void SunPositionWindow::OpenTables(int mode, int annualTable) {
   if (!frame_ || !MainWindow::HasTaskWindow("sset2") || !Button3Click()) return;
-  SunState().Mode = mode;
+  SunWindowState& st = SunState();
+  st.Mode = mode;
+  if (annualTable >= 0) st.AnnualTable = annualTable;
+  // The rise/set table is made with astronomical twilight in place of nautical.
+  if (mode == 1 && st.Twilight == 1) st.Twilight = 2;
   frame_->OpenTask("sset2");
 }
 

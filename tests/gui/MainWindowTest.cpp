@@ -354,6 +354,31 @@ TEST_F(MainWindowTest, PrintCommandPrintsTheActiveConstruction) {
   EXPECT_EQ(drawing->printed, 1);
 }
 
+TEST_F(MainWindowTest, SunWindowOpensTheTablesWindowInItsPlace) {
+  MainWindow::RegisterTaskWindow("sset2", [](MainWindow&) { return Stand_in("sset2", kHelpTables); });
+  window_->OpenSunWindow(1);
+  auto* sun = window_->findChild<SunPositionWindow*>("sset1");
+  ASSERT_NE(sun, nullptr);
+  SunState().Twilight = 1;
+  sun->OpenTables(1);
+  Settle();
+  EXPECT_EQ(ChildNames(), QStringList{"sset2"});
+  EXPECT_EQ(SunState().Mode, 1);
+  EXPECT_EQ(SunState().Twilight, 2) << "nautical twilight becomes astronomical for the table";
+
+  window_->OpenSunWindow(8);
+  sun = window_->findChild<SunPositionWindow*>("sset1");
+  ASSERT_NE(sun, nullptr);
+  QAction* transit = sun->findChild<QAction*>("meridiandurchgang1");
+  ASSERT_NE(transit, nullptr);
+  EXPECT_TRUE(transit->isEnabled());
+  transit->trigger();
+  Settle();
+  EXPECT_EQ(ChildNames(), QStringList{"sset2"});
+  EXPECT_EQ(SunState().Mode, 8);
+  EXPECT_EQ(SunState().AnnualTable, 3);
+}
+
 class MissingHelpTest : public GuiTest {};
 
 TEST_F(MissingHelpTest, StartUpGoesOnAndNamesTheFullPath) {
