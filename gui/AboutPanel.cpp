@@ -8,6 +8,7 @@
 
 #include "Version.h"
 #include "base/UserInterface.h"
+#include "Recaption.h"
 #include "text/Texts.h"
 
 namespace skiagraf::gui {
@@ -37,22 +38,17 @@ void AboutPanel::ShowPanel() {
   if (QWidget* p = parentWidget()) move(std::max(0, (p->width() - width()) / 2), std::max(3, (p->height() - height()) / 3));
   show();
   raise();
+  close_->setFocus();
 }
 
 void AboutPanel::RecaptionOwn() {
-  const bool english = CurrentLanguage() == Language::English;
-  QString html = QString("<h2>Skiagraf</h2><p>%1 %2</p>").arg(english ? "Version" : "Version", kVersion);
-  html += english ? "<p>Designs sundials of some twenty types for any place and year, prints them at true size "
-                    "and saves them as HPGL and DXF drawings. Computes the position of the sun, sunrise, sunset, "
-                    "twilight, moonrise and moonset, and tables and diagrams of the equation of time.</p>"
-                  : "<p>Entwirft Sonnenuhren von rund zwanzig Arten für jeden Ort und jedes Jahr, druckt sie in "
-                    "wahrer Größe und speichert sie als HPGL- und DXF-Zeichnung. Berechnet den Sonnenstand, "
-                    "Sonnenauf- und -untergang, Dämmerung, Mondauf- und -untergang sowie Tabellen und Diagramme "
-                    "der Zeitgleichung.</p>";
-  html += QString("<p>%1 <a href=\"https://en.wikipedia.org/wiki/Sundial\">%2</a></p>")
-              .arg(english ? "About sundials:" : "Über Sonnenuhren:", english ? "Sundial (Wikipedia)" : "Sonnenuhr (Wikipedia)");
+  auto text = [](ShellText t) { return ToQ(ShellCaption(t)).toHtmlEscaped(); };
+  QString html = QString("<h2>Skiagraf</h2><p>%1 %2</p>").arg(text(ShellText::AboutVersion), kVersion);
+  html += "<p>" + text(ShellText::AboutDescription) + "</p>";
+  html += QString("<p>%1 <a href=\"%2\">%3</a></p>")
+              .arg(text(ShellText::AboutLinkIntro), text(ShellText::AboutLinkAddress), text(ShellText::AboutLinkText));
   text_->setText(html);
-  close_->setText(english ? "&Close" : "S&chließen");
+  close_->setText(ToQ(CatalogueText(7)).trimmed());
 }
 
 }  // namespace skiagraf::gui

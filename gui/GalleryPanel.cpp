@@ -11,7 +11,8 @@
 
 #include "Pictures.h"
 #include "base/NumberFormat.h"
-#include "text/Language.h"
+#include "Recaption.h"
+#include "text/Texts.h"
 
 namespace skiagraf::gui {
 
@@ -20,7 +21,9 @@ GalleryPanel::GalleryPanel(QWidget* parent)
       image_(new QLabel(this)),
       caption_(new QLabel(this)),
       trackBar_(new QSlider(Qt::Horizontal, this)),
+      intervalCaption_(new QLabel(this)),
       intervalLabel_(new QLabel(this)),
+      startStop_(new QPushButton(this)),
       close_(new QPushButton(this)),
       timer_(new QTimer(this)) {
   setObjectName("GalleryPanel");
@@ -41,6 +44,7 @@ GalleryPanel::GalleryPanel(QWidget* parent)
   trackBar_->setRange(5, 100);  // tenths of a second: 0.5 s .. 10 s
   trackBar_->setValue(22);
   intervalLabel_->setObjectName("GalleryInterval");
+  startStop_->setObjectName("GalleryStartStop");
   close_->setObjectName("GalleryClose");
   timer_->setObjectName("GalleryTimer");
   timer_->setInterval(IntervalMs());
@@ -49,8 +53,12 @@ GalleryPanel::GalleryPanel(QWidget* parent)
   layout->addWidget(image_, 1);
   layout->addWidget(caption_);
   auto* row = new QHBoxLayout;
+  intervalCaption_->setObjectName("GalleryIntervalCaption");
+  intervalCaption_->setBuddy(trackBar_);
+  row->addWidget(intervalCaption_);
   row->addWidget(trackBar_, 1);
   row->addWidget(intervalLabel_);
+  row->addWidget(startStop_);
   row->addWidget(close_);
   layout->addLayout(row);
 
@@ -60,6 +68,7 @@ GalleryPanel::GalleryPanel(QWidget* parent)
   });
   connect(timer_, &QTimer::timeout, this, &GalleryPanel::ShowNext);
   connect(close_, &QPushButton::clicked, this, &GalleryPanel::StopAndHide);
+  connect(startStop_, &QPushButton::clicked, this, &GalleryPanel::ToggleTimer);
   RecaptionOwn();
   ShowPicture(GalleryCycle().front());
 }
@@ -86,11 +95,16 @@ void GalleryPanel::ShowCentred() {
 void GalleryPanel::ToggleTimer() {
   if (timer_->isActive()) timer_->stop();
   else timer_->start();
+  RecaptionOwn();
+  emit runningChanged(timer_->isActive());
 }
 
 void GalleryPanel::StopAndHide() {
+  const bool wasRunning = timer_->isActive();
   timer_->stop();
   hide();
+  RecaptionOwn();
+  if (wasRunning) emit runningChanged(false);
 }
 
 void GalleryPanel::ShowPicture(int number) {
@@ -111,8 +125,9 @@ void GalleryPanel::ShowNext() {
 }
 
 void GalleryPanel::RecaptionOwn() {
-  const bool english = CurrentLanguage() == Language::English;
-  close_->setText(english ? "&Close" : "S&chließen");
+  close_->setText(ToQ(CatalogueText(7)).trimmed());
+  startStop_->setText(ToQ(ShellCaption(timer_->isActive() ? ShellText::GalleryStop : ShellText::GalleryStart)));
+  intervalCaption_->setText(ToQ(ShellCaption(ShellText::GalleryInterval)));
   UpdateIntervalLabel();
   caption_->setText(PictureCaption(current_));
 }

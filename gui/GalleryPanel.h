@@ -29,6 +29,9 @@ class GalleryPanel : public QFrame, public Recaptionable {
   int IntervalMs() const;
   void RecaptionOwn() override;
 
+ signals:
+  void runningChanged(bool running);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -38,7 +41,9 @@ class GalleryPanel : public QFrame, public Recaptionable {
   QLabel* image_;
   QLabel* caption_;
   QSlider* trackBar_;
+  QLabel* intervalCaption_;
   QLabel* intervalLabel_;
+  QPushButton* startStop_;
   QPushButton* close_;
   QTimer* timer_;
   int current_ = 0;

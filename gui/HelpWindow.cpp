@@ -17,6 +17,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), browser_(new QTextBro
 }
 
 void HelpWindow::ShowContext(const QString& file, int context) {
+  context_ = context;
   QUrl url = QUrl::fromLocalFile(file);
   url.setFragment(QString("ctx%1").arg(context));
   if (browser_->source().adjusted(QUrl::RemoveFragment) != url.adjusted(QUrl::RemoveFragment))

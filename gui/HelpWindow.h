@@ -15,9 +15,11 @@ class HelpWindow : public QWidget {
   explicit HelpWindow(QWidget* parent = nullptr);
   void ShowContext(const QString& file, int context);
   QTextBrowser* Browser() const { return browser_; }
+  int Context() const { return context_; }  // the context shown last
 
  private:
   QTextBrowser* browser_;
+  int context_ = 0;
 };
 
 }  // namespace skiagraf::gui

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QAction>
+#include <filesystem>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,18 +21,30 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QShowEvent>
+
 #include "AboutPanel.h"
+#include "FontSetup.h"
+#include "JpegImage.h"
 #include "GalleryPanel.h"
 #include "HelpWindow.h"
 #include "MenuLayout.h"
 #include "PalettePanel.h"
 #include "PictureBar.h"
+#include "Pictures.h"
 #include "Recaption.h"
 #include "SunPositionWindow.h"
 #include "TaskWindow.h"
 #include "Version.h"
 #include "base/UserInterface.h"
+#include "model/ConstructionData.h"
 #include "model/DialSettings.h"
+#include "model/OwnDates.h"
+#include "model/SettingsFile.h"
+#include "model/SettingsLocation.h"
 #include "text/Texts.h"
 
 namespace skiagraf::gui {
@@ -43,12 +56,8 @@ std::map<QString, MainWindow::TaskFactory>& Factories() {
   return factories;
 }
 
-// Help context numbers of the windows without a task window of their own.
-constexpr int kHelpMainWindow = 1;
 
-QString L(const char* german, const char* english) {
-  return QString::fromUtf8(CurrentLanguage() == Language::English ? english : german);
-}
+QString S(ShellText text) { return ToQ(ShellCaption(text)); }
 
 }  // namespace
 
@@ -61,7 +70,14 @@ bool MainWindow::HasTaskWindow(const QString& prefix) { return Factories().count
 MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
     : QMainWindow(parent), options_(options) {
   setObjectName("TForm1");
+  settingsFile_ = options_.settingsFile;
+  if (settingsFile_.isEmpty())
+    settingsFile_ = options_.programDirectory.isEmpty()
+                        ? QString::fromStdString(SettingsFilePath().string())
+                        : QDir(options_.programDirectory).filePath(kSettingsFileName);
   if (options_.programDirectory.isEmpty()) options_.programDirectory = QCoreApplication::applicationDirPath();
+  if (QFileInfo::exists(QDir(options_.programDirectory).filePath("debug.debug"))) options_.helpLog = true;
+  InstallFontSubstitutions();
   setWindowTitle(QString("  Skiagraf  v. ") + kVersion);
   resize(1024, 740);
 
@@ -72,7 +88,7 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   layout->setSpacing(0);
   pictureBar_ = new PictureBar(central);
   layout->addWidget(pictureBar_, 0, Qt::AlignHCenter);
-  galleryButton_ = new QPushButton("&Start Photo Gallery", central);
+  galleryButton_ = new QPushButton(central);
   galleryButton_->setObjectName("GalleryButton");
   layout->addWidget(galleryButton_, 0, Qt::AlignHCenter);
   mdi_ = new QMdiArea(central);
@@ -81,7 +97,11 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   layout->addWidget(mdi_, 1);
   setCentralWidget(central);
 
+  titlePicture_ = new QLabel(mdi_->viewport());
+  titlePicture_->setObjectName("TitlePicture");
+  titlePicture_->setAlignment(Qt::AlignCenter);
   palette_ = new PalettePanel(mdi_->viewport());
+  palette_->SetIniPath(settingsFile_);
   palette_->hide();
   about_ = new AboutPanel(mdi_->viewport());
   about_->hide();
@@ -91,6 +111,9 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   connect(galleryButton_, &QPushButton::clicked, this, [this] {
     gallery_->ShowCentred();
     gallery_->ToggleTimer();
+  });
+  connect(gallery_, &GalleryPanel::runningChanged, this, [this](bool running) {
+    galleryButton_->setText(S(running ? ShellText::GalleryStop : ShellText::GalleryStart));
   });
   connect(pictureBar_, &PictureBar::pictureChosen, this, [this](int picture) {
     gallery_->ShowCentred();
@@ -115,6 +138,57 @@ MainWindow::MainWindow(const MainWindowOptions& options, QWidget* parent)
   RecaptionWindow(this);
   UpdateCommands();
   CheckHelpFile();
+  ShowTitlePicture();
+}
+
+void MainWindow::ShowTitlePicture() {
+  // Our own title picture beside the program, else one of the built-in photographs.
+  QImage image = LoadJpeg(QDir(options_.programDirectory).filePath("skiagraf.jpg"));
+  if (image.isNull()) image = PictureImage(QRandomGenerator::global()->bounded(10) < 6 ? 1106 : 1105);
+  titlePicture_->setPixmap(QPixmap::fromImage(image.scaled(480, 360, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  titlePicture_->adjustSize();
+  titlePicture_->lower();
+  PlaceTitlePicture();
+}
+
+void MainWindow::PlaceTitlePicture() {
+  const QSize area = mdi_->viewport()->size();
+  titlePicture_->move(std::max(0, (area.width() - titlePicture_->width()) / 2),
+                      std::max(0, (area.height() - titlePicture_->height()) / 2));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (started_) return;
+  started_ = true;
+  // After the window has appeared, so that the questions of reading the settings
+  // file stand in front of it.
+  QMetaObject::invokeMethod(this, &MainWindow::StartUp, Qt::QueuedConnection);
+}
+
+void MainWindow::StartUp() {
+  if (const QScreen* screen = this->screen()) {
+    const QSize size = screen->size();
+    const bool largeFont = screen->logicalDotsPerInch() >= 120;
+    if (size.width() < 1000 && largeFont)
+      Ui().ShowMessage(Caption(CaptionKind::Information),
+                       Message(50) + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                           Message(largeFont ? 51 : 52) + "\n\r" + Message(19),
+                       MessageIcon::Information);
+  }
+  ReadSettingsFile(Settings(), settingsFile_.toStdString());
+  AddDefaultOwnDates(Settings().OwnDateLines);
+  expertMode_ = Settings().ExpertMode;
+  Action("Expertenmode")->setChecked(expertMode_);
+  const Language saved = Settings().German ? Language::German : Language::English;
+  if (saved != CurrentLanguage()) {
+    Sprache(saved);
+  } else {
+    RecaptionMenu();
+    RecaptionAll();
+  }
+  palette_->RecaptionOwn();
+  WarnWithoutZodiacFont(ZodiacFontFamily());
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
@@ -183,6 +257,9 @@ void MainWindow::BuildMenu() {
     painter.drawPixmap(QRect(page.topLeft(), size), image);
   });
   connect(Action("Beenden"), &QAction::triggered, this, &QWidget::close);
+  connect(Action("Drucken"), &QAction::triggered, this, [this] {
+    if (TaskWindow* task = ActiveTask(); task && task->CanPrintTask()) task->PrintTask();
+  });
 
   WireTask(Action("Lage"), "Form6");
   WireTask(Action("AuswahlTyp"), "F4");
@@ -223,20 +300,11 @@ void MainWindow::WireTask(QAction* action, const QString& prefix) {
 void MainWindow::BuildPopupMenus() {
   popup_ = new QMenu(this);
   popup_->setObjectName("PopupMenu1");
-  const char* items[][2] = {{"SpeichernP", "Speichern P."},
-                            {"LadenP", "Laden"},
-                            {"SpeichernDatum", "Speichern Datum"},
-                            {"LadDatum", "LadDatum"},
-                            {"PopLage", ""},
-                            {"PopTyp", ""},
-                            {"PopParameter", ""},
-                            {"Sonnenuhrkonstruktion", "Sonnenuhrkonstruktion"},
-                            {"Showhints", "Show hints"},
-                            {"PopSchliessen", "Schliessen"}};
-  for (const auto& item : items) {
-    QAction* a = popup_->addAction(QString::fromUtf8(item[1]));
-    a->setObjectName(item[0]);
-    actions_[item[0]] = a;
+  for (const char* name : {"SpeichernP", "LadenP", "SpeichernDatum", "LadDatum", "PopLage", "PopTyp", "PopParameter",
+                           "Sonnenuhrkonstruktion", "Showhints", "PopSchliessen"}) {
+    QAction* a = popup_->addAction(QString());
+    a->setObjectName(name);
+    actions_[name] = a;
   }
   connect(Action("PopLage"), &QAction::triggered, Action("Lage"), &QAction::trigger);
   connect(Action("PopTyp"), &QAction::triggered, Action("AuswahlTyp"), &QAction::trigger);
@@ -246,6 +314,7 @@ void MainWindow::BuildPopupMenus() {
   connect(Action("PopSchliessen"), &QAction::triggered, Action("Fensterschliessen"), &QAction::trigger);
   connect(Action("SpeichernP"), &QAction::triggered, Action("SpeichernINI"), &QAction::trigger);
   connect(Action("LadenP"), &QAction::triggered, Action("Sonnenuhrdatenladen"), &QAction::trigger);
+  WireFileCommands();
 
   wizardPopup_ = new QMenu(this);
   wizardPopup_->setObjectName("WizardPopup");
@@ -265,16 +334,17 @@ void MainWindow::FillPopupCaptions() {
   Action("PopLage")->setText(title("Lage"));
   Action("PopTyp")->setText(title("AuswahlTyp"));
   Action("PopParameter")->setText(title("Parameter"));
-  Action("SpeichernP")->setText(L("Speichern P.", "Save Settings"));
-  Action("LadenP")->setText(L("Laden", "Load"));
-  Action("SpeichernDatum")->setText(L("Speichern Datum", "Save Dates"));
-  Action("LadDatum")->setText(L("LadDatum", "Load Dates"));
-  Action("Sonnenuhrkonstruktion")->setText(L("Sonnenuhrkonstruktion", "Construction of Sundial"));
-  Action("Showhints")->setText(L("Hinweise zeigen", "Show hints"));
-  Action("PopSchliessen")->setText(L("Schliessen", "Close"));
-  Action("WizardWeiter")->setText(L("&Weiter   > ...", "&Next   > ..."));
-  Action("WizardAbbrechen")->setText(L("&Abbrechen", "&Cancel"));
-  Action("WizardHilfe")->setText(L("Hilfe", "Help"));
+  Action("SpeichernP")->setText(S(ShellText::PopupSaveSettings));
+  Action("LadenP")->setText(S(ShellText::PopupLoad));
+  Action("SpeichernDatum")->setText(S(ShellText::PopupSaveDates));
+  Action("LadDatum")->setText(S(ShellText::PopupLoadDates));
+  Action("Sonnenuhrkonstruktion")->setText(S(ShellText::PopupConstruction));
+  Action("Showhints")->setText(S(ShellText::PopupShowHints));
+  Action("PopSchliessen")->setText(S(ShellText::PopupClose));
+  Action("WizardWeiter")->setText(S(ShellText::WizardNext));
+  Action("WizardAbbrechen")->setText(S(ShellText::WizardCancel));
+  Action("WizardHilfe")->setText(S(ShellText::WizardHelp));
+  galleryButton_->setText(S(gallery_ && gallery_->Running() ? ShellText::GalleryStop : ShellText::GalleryStart));
 }
 
 void MainWindow::RecaptionMenu() {
@@ -302,11 +372,8 @@ void MainWindow::UpdateCommands() {
   const bool hasChild = !Children().isEmpty();
   Action("Fensterschliessen")->setEnabled(hasChild);
   Action("Fensterausdrucken")->setEnabled(hasChild);
-  // Printing a construction needs the drawing window.
-  Action("Drucken")->setEnabled(hasChild && ActiveTask() && ActiveTask()->objectName().startsWith("Form5"));
-  for (const char* n : {"Standardwerte", "SpeichernINI", "LadenINI", "Sonnenuhrdatenspeichern",
-                        "Sonnenuhrdatenladen", "SpeichernP", "LadenP", "SpeichernDatum", "LadDatum"})
-    Action(n)->setEnabled(false);
+  // Printing needs a task window with a construction to print (the drawing window).
+  Action("Drucken")->setEnabled(hasChild && ActiveTask() && ActiveTask()->CanPrintTask());
   const bool parameterActive = ActiveTask() && ActiveTask()->objectName().startsWith("Form4");
   // The days-file entries belong to the own date lines.
   Action("SpeichernDatum")->setVisible(parameterActive && Settings().DateLineMode == '2');
@@ -388,6 +455,7 @@ void MainWindow::HostTask(TaskWindow* window) {
 
 void MainWindow::AfterTaskOpened() {
   pictureBar_->hide();
+  titlePicture_->hide();
   galleryButton_->hide();
   gallery_->StopAndHide();
   palette_->hide();
@@ -412,6 +480,61 @@ void MainWindow::ChildClosed(int helpContext) {
 void MainWindow::RestoreStartPanel() {
   pictureBar_->show();
   galleryButton_->show();
+  titlePicture_->show();
+}
+
+// --- settings files -------------------------------------------------------------
+
+void MainWindow::WireFileCommands() {
+  const auto ini = [this] { return std::filesystem::path(settingsFile_.toStdString()); };
+  connect(Action("Standardwerte"), &QAction::triggered, this, [this] {
+    ReplaceSettings([] { ResetDialSettings(Settings()); return true; }, false);
+  });
+  connect(Action("SpeichernINI"), &QAction::triggered, this, [ini] { SaveSettingsAs(Settings(), ini()); });
+  connect(Action("LadenINI"), &QAction::triggered, this, [this, ini] {
+    ReplaceSettings([ini] { return ReloadSettingsFile(Settings(), ini()); }, true);
+  });
+  connect(Action("Sonnenuhrdatenspeichern"), &QAction::triggered, this, [] { SaveConstructionDataAs(Settings()); });
+  connect(Action("Sonnenuhrdatenladen"), &QAction::triggered, this, [this] {
+    ReplaceSettings([] { return LoadConstructionDataFrom(Settings()); }, true);
+  });
+  connect(Action("SpeichernDatum"), &QAction::triggered, this, [ini] {
+    SaveDateLinesToSettingsFile(Settings().OwnDateLines, Settings().ReferenceYear, ini());
+  });
+  connect(Action("LadDatum"), &QAction::triggered, this, [this, ini] {
+    ReplaceSettings(
+        [ini] {
+          return LoadDateLinesFromSettingsFile(Settings(), ini(), ini().parent_path() / kDaysFileName);
+        },
+        false);
+  });
+}
+
+void MainWindow::ReplaceSettings(const std::function<bool()>& load, bool needsValidInputs) {
+  if (needsValidInputs && !Settings().InputsValid) {
+    Ui().ShowMessage(Caption(CaptionKind::Warning), Message(8), MessageIcon::Warning);
+    return;
+  }
+  // An open input window hands its fields over when it closes; it is closed first so
+  // that it cannot overwrite what is read, and opened again afterwards.
+  QString reopen;
+  int sunMode = 0;
+  if (TaskWindow* task = ActiveTask()) {
+    reopen = task->objectName();
+    if (auto* sun = qobject_cast<SunPositionWindow*>(task)) sunMode = sun->Mode();
+  }
+  CloseChildrenExcept("");
+  if (!Children().isEmpty()) return;
+  if (load()) {
+    const Language language = Settings().German ? Language::German : Language::English;
+    if (language != CurrentLanguage()) Sprache(language);
+    expertMode_ = Settings().ExpertMode;
+    Action("Expertenmode")->setChecked(expertMode_);
+    palette_->RecaptionOwn();
+  }
+  if (sunMode != 0) OpenSunWindow(sunMode);
+  else if (!reopen.isEmpty()) OpenTask(reopen);
+  if (Children().isEmpty() && wizardState_ == WizardState::None) RestoreStartPanel();
 }
 
 // --- wizard -----------------------------------------------------------------
@@ -467,6 +590,7 @@ void MainWindow::WizardCancel() {
 
 void MainWindow::Sprache(Language language) {
   SetCurrentLanguage(language);
+  Settings().German = language == Language::German;
   CheckHelpFile();
   RecaptionMenu();
   RecaptionAll();
@@ -486,9 +610,10 @@ QString MainWindow::HelpFileName() const {
 bool MainWindow::CheckHelpFile() {
   const QString file = HelpFileName();
   if (QFileInfo::exists(file)) return true;
+  if (options_.helpLog) qInfo("help: %s is missing", qPrintable(file));
   Ui().ShowMessage(Caption(CaptionKind::Error),
-                   "Help file " + QDir::toNativeSeparators(file).toStdString() + " not found!" + "\r\n" +
-                       "Therefore no help information included!",
+                   ShellCaption(ShellText::HelpFileIntro) + QDir::toNativeSeparators(file).toStdString() +
+                       ShellCaption(ShellText::HelpFileNotFound) + "\r\n" + ShellCaption(ShellText::HelpFileNoHelp),
                    MessageIcon::Error);
   return false;
 }
@@ -497,12 +622,16 @@ void MainWindow::ShowHelp() {
   if (!CheckHelpFile()) return;
   int context = kHelpMainWindow;
   if (TaskWindow* task = ActiveTask()) context = task->HelpContext();
+  else if (palette_->isVisible()) context = kHelpPalette;
+  else if (gallery_->isVisible()) context = kHelpGallery;
   else if (lastHelpContext_ != 0) context = lastHelpContext_;
+  if (wizardState_ != WizardState::None && !ActiveTask()) context = kHelpWizard;
   if (!help_) {
     help_ = new HelpWindow(nullptr);
     help_->setAttribute(Qt::WA_DeleteOnClose);
   }
   help_->ShowContext(HelpFileName(), context);
+  if (options_.helpLog) qInfo("help: %s #ctx%d", qPrintable(HelpFileName()), context);
 }
 
 // --- expert mode --------------------------------------------------------------
@@ -522,7 +651,7 @@ void MainWindow::ToggleExpertMode() {
   Action("Expertenmode")->setChecked(expertMode_);
   const std::string title = std::string("Skiagraf ") + kVersion + ", Info";
   if (expertMode_)
-    Ui().ShowMessage(title, Message(68) + " on!",
+    Ui().ShowMessage(title, Message(68) + ShellCaption(ShellText::ExpertOn),
                      MessageIcon::Information);
   else
     Ui().ShowMessage(title, Message(67), MessageIcon::Information);
@@ -547,6 +676,12 @@ void MainWindow::SetHints(bool on) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ToolTip && !hintsOn_) return true;
+  // The status bar shows the hint of the control under the mouse.
+  if (event->type() == QEvent::Enter && hintsOn_ && watched->isWidgetType()) {
+    auto* widget = static_cast<QWidget*>(watched);
+    if (!widget->toolTip().isEmpty() && widget->window() == this) statusBar()->showMessage(widget->toolTip(), 4000);
+  }
+  if (event->type() == QEvent::Resize && titlePicture_ && watched == mdi_->viewport()) PlaceTitlePicture();
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -29,6 +29,12 @@ class TaskWindow;
 // tests point it elsewhere.
 struct MainWindowOptions {
   QString programDirectory;  // empty: the directory of the executable
+  // The settings file "skiag.ini": empty means the one in `programDirectory` when
+  // that was given, else the one of the settings folder.
+  QString settingsFile;
+  // "/debug", "-debug" or a file "debug.debug" in the program directory: every help
+  // request is logged to the standard error stream.
+  bool helpLog = false;
 };
 
 // The frame of the whole program (TForm1): menu bar, status bar, picture bar of
@@ -80,6 +86,11 @@ class MainWindow : public QMainWindow {
   QString HelpFileName() const;
   bool CheckHelpFile();  // shows the message when the help file is missing
 
+  QString SettingsFile() const { return settingsFile_; }
+  // What happens when the window is first shown: the screen check, reading the
+  // settings file, the default date lines, the saved language, the font check.
+  void StartUp();
+
   QPrinter& Printer();
   PalettePanel* Palette() const { return palette_; }
   GalleryPanel* Gallery() const { return gallery_; }
@@ -97,6 +108,7 @@ class MainWindow : public QMainWindow {
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildMenu();
@@ -107,11 +119,18 @@ class MainWindow : public QMainWindow {
   void AfterTaskOpened();
   void RestoreStartPanel();
   void FillPopupCaptions();
+  void WireFileCommands();
+  // Closes the open task window, runs `load` and shows the task again with the
+  // values read; refused while an input window holds a faulty entry.
+  void ReplaceSettings(const std::function<bool()>& load, bool needsValidInputs);
+  void ShowTitlePicture();
+  void PlaceTitlePicture();
 
   MainWindowOptions options_;
   QMdiArea* mdi_ = nullptr;
   PictureBar* pictureBar_ = nullptr;
   QPushButton* galleryButton_ = nullptr;
+  QLabel* titlePicture_ = nullptr;
   PalettePanel* palette_ = nullptr;
   GalleryPanel* gallery_ = nullptr;
   AboutPanel* about_ = nullptr;
@@ -126,6 +145,8 @@ class MainWindow : public QMainWindow {
   int lastHelpContext_ = 0;
   bool hintsOn_ = true;
   bool expertMode_ = false;
+  bool started_ = false;
+  QString settingsFile_;
 };
 
 }  // namespace skiagraf::gui

@@ -22,40 +22,7 @@ namespace {
 QColor ToQColor(ColorRef c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 ColorRef FromQColor(const QColor& c) { return MakeColorRef(c.red(), c.green(), c.blue()); }
 
-QString L(const char* german, const char* english) {
-  return QString::fromUtf8(CurrentLanguage() == Language::English ? english : german);
-}
-
-struct LegendCells {
-  QString pens;
-  QString meaning;
-};
-
-// Row `number` (1..96) of the colour legend in the current language.
-LegendCells LegendRow(int number) {
-  (void)number;
-  return {};
-}
-
 }  // namespace
-
-int LegendFamilyTitle(char code, bool umbrella) {
-  switch (code) {
-    case 'a': return 37;
-    case 'c': return 38;
-    case 'h':
-    case 'i':
-    case 'v': return umbrella ? 32 : 31;
-    case 'k': return 35;
-    case 'm': return 39;
-    case 'p':
-    case 'w': return 40;
-    case 'q': return 33;
-    case 'r': return 36;
-    case 'z': return 34;
-    default: return 31;
-  }
-}
 
 PalettePanel::PalettePanel(QWidget* parent)
     : QFrame(parent),
@@ -83,6 +50,13 @@ PalettePanel::PalettePanel(QWidget* parent)
   legend_->setColumnWidth(1, 60);
   legend_->horizontalHeader()->setStretchLastSection(true);
   legend_->setMinimumWidth(360);
+  // All twelve rows are shown at once, without scrolling.
+  const int rowHeight = std::max(20, legend_->fontMetrics().height() + 6);
+  legend_->verticalHeader()->setMinimumSectionSize(rowHeight);
+  legend_->verticalHeader()->setDefaultSectionSize(rowHeight);
+  legend_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  legend_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  legend_->setFixedHeight(12 * rowHeight + 2 * legend_->frameWidth());
   samples_->setObjectName("ColorSamples");
   save_->setObjectName("FarbenSpeichern");
   reset_->setObjectName("FarbenReset");
@@ -95,7 +69,7 @@ PalettePanel::PalettePanel(QWidget* parent)
     label->setObjectName(QString("ColorLabel%1").arg(pen));
     auto* swatch = new QPushButton(this);
     swatch->setObjectName(QString("ColorSwatch%1").arg(pen));
-    swatch->setFixedSize(48, 20);
+    swatch->setFixedSize(48, 22);
     label->setBuddy(swatch);
     connect(swatch, &QPushButton::clicked, this, [this, pen] { ChooseColor(pen); });
     swatchGrid->addWidget(label, pen - 1, 0);
@@ -103,7 +77,10 @@ PalettePanel::PalettePanel(QWidget* parent)
     swatchLabels_ << label;
     swatches_ << swatch;
   }
-  swatchGrid->addWidget(samples_, 0, 2, ColorPalette::kPens, 1);
+  // Rows of 26 pixels, the spacing of the sample strips beside them.
+  swatchGrid->setVerticalSpacing(4);
+  samples_->setAlignment(Qt::AlignTop);
+  swatchGrid->addWidget(samples_, 0, 2, ColorPalette::kPens, 1, Qt::AlignTop);
 
   lineWidth_->SetItems({"", "", ""});
   connect(lineWidth_, &RadioGroup::itemClicked, this, [this](int index) {
@@ -125,7 +102,8 @@ PalettePanel::PalettePanel(QWidget* parent)
   auto* body = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addWidget(title_);
-  left->addWidget(legend_, 1);
+  left->addWidget(legend_);
+  left->addStretch(1);
   body->addLayout(left, 1);
   body->addLayout(right);
   auto* layout = new QVBoxLayout(this);
@@ -137,15 +115,17 @@ PalettePanel::PalettePanel(QWidget* parent)
   connect(load_, &QPushButton::clicked, this, &PalettePanel::LoadColors);
   connect(close_, &QPushButton::clicked, this, &QWidget::hide);
   RecaptionOwn();
-  resize(760, 420);
+  resize(sizeHint().expandedTo(QSize(760, 0)));
 }
 
 void PalettePanel::ShowPanel() {
   Refresh();
   RecaptionOwn();
+  resize(sizeHint().expandedTo(QSize(760, 0)));
   if (QWidget* p = parentWidget()) move(std::max(0, (p->width() - width()) / 2), 3);
   show();
   raise();
+  swatches_.front()->setFocus();
 }
 
 void PalettePanel::SetPen(int pen, ColorRef color) {
@@ -177,10 +157,15 @@ void PalettePanel::LoadColors() {
 }
 
 void PalettePanel::FillLegend() {
+  const DialSettings& s = Settings();
+  legendOffset_ = ColourLegendOffset(s.DialTypeCode, s.UmbrellaMode);
+  const std::vector<LegendRow> rows = ColourLegend(legendOffset_);
   for (int row = 0; row < 12; ++row) {
-    const int number = legendOffset_ + row + 1;
-    const LegendCells entry = LegendRow(number);
-    const QString cells[3] = {QString::number(number), entry.pens, entry.meaning};
+    const LegendRow& entry = rows[static_cast<size_t>(row)];
+    // The first column shows the colour of the row's (first) pen.
+    bool isPen = false;
+    const int pen = QString::fromStdString(entry.pen).section(',', 0, 0).trimmed().toInt(&isPen);
+    const QString cells[3] = {QString(), ToQ(entry.pen), ToQ(entry.meaning)};
     for (int column = 0; column < 3; ++column) {
       auto* item = legend_->item(row, column);
       if (!item) {
@@ -189,6 +174,9 @@ void PalettePanel::FillLegend() {
       }
       item->setText(cells[column]);
     }
+    legend_->item(row, 0)->setBackground(isPen && pen >= 1 && pen <= ColorPalette::kPens
+                                             ? QBrush(ToQColor(s.ColorPalette.Pen(pen)))
+                                             : QBrush());
   }
 }
 
@@ -221,19 +209,20 @@ void PalettePanel::Refresh() {
 
 QString PalettePanel::LegendTitle() const {
   const DialSettings& s = Settings();
-  return L("Farben für ", "Colors for ") + ToQ(Title(LegendFamilyTitle(s.DialTypeCode, s.UmbrellaMode))).trimmed();
+  return ToQ(ColourLegendTitle(s.DialTypeCode, s.UmbrellaMode));
 }
 
 void PalettePanel::RecaptionOwn() {
   title_->setText(LegendTitle());
   for (int pen = 1; pen <= ColorPalette::kPens; ++pen)
-    swatchLabels_[pen - 1]->setText(L("Farbe %1 :", "Color %1 :").arg(pen));
-  lineWidth_->setTitle(L("   &Linienstärke    ", "   &Line width    "));
-  lineWidth_->SetItems({L("dünn", "thin"), L("mittel", "medium"), L("stark", "thick")});
-  save_->setText(L("Farben &speichern", "&Save colors"));
-  reset_->setText(L("Farben &reset", "&Reset colors"));
-  load_->setText(L("Farben &laden", "&Load colors"));
-  close_->setText(L("S&chließen", "&Close"));
+    swatchLabels_[pen - 1]->setText(ToQ(ShellCaption(ShellText::PaletteColour)) + QString::number(pen) + " :");
+  lineWidth_->setTitle(ToQ(ShellCaption(ShellText::PaletteLineWidth)));
+  lineWidth_->SetItems({ToQ(ShellCaption(ShellText::PaletteThin)), ToQ(ShellCaption(ShellText::PaletteMedium)),
+                        ToQ(ShellCaption(ShellText::PaletteThick))});
+  save_->setText(ToQ(ShellCaption(ShellText::PaletteSave)));
+  reset_->setText(ToQ(ShellCaption(ShellText::PaletteReset)));
+  load_->setText(ToQ(ShellCaption(ShellText::PaletteLoad)));
+  close_->setText(ToQ(CatalogueText(7)).trimmed());
   FillLegend();
   Refresh();
 }

@@ -28,7 +28,7 @@ class PalettePanel : public QFrame, public Recaptionable {
   void ResetColors();                    // "Farben reset"
   void SaveColors();                     // "Farben speichern"
   void LoadColors();                     // "Farben laden"
-  void SetLegendOffset(int offset) { legendOffset_ = offset; RecaptionOwn(); }
+  // The legend group follows the dial type of Settings() (its family's twelve rows).
   int LegendOffset() const { return legendOffset_; }
   QString LegendTitle() const;
   QImage SampleStrips() const;
@@ -57,8 +57,5 @@ class PalettePanel : public QFrame, public Recaptionable {
   int legendOffset_ = 0;
   QString iniPath_;
 };
-
-// Index in the title table of the dial family named in the legend title.
-int LegendFamilyTitle(char dialTypeCode, bool umbrella);
 
 }  // namespace skiagraf::gui

@@ -7,10 +7,9 @@
 namespace skiagraf::gui {
 
 // The photographs of dial types, stored as JPEG resources ":/pictures/<number>.jpg".
+// Their captions are kept with the other texts of the program (PictureCaption).
 struct DialPicture {
   int number;
-  const char* german;
-  const char* english;
 };
 
 // The pictures in the order of the picture bar.

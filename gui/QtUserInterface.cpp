@@ -1,5 +1,10 @@
 #include "QtUserInterface.h"
 
+#include <QAbstractButton>
+#include <utility>
+
+#include "text/Texts.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -58,6 +63,12 @@ Answer QtUserInterface::Ask(const std::string& title, const std::string& text, Q
   }
   QMessageBox box(ToQtIcon(icon), QString::fromStdString(title), DisplayText(text), qtButtons, parent_);
   box.setObjectName("QuestionBox");
+  // The buttons speak the program's language, not the desktop's.
+  const std::pair<QMessageBox::StandardButton, ShellText> captions[] = {
+      {QMessageBox::Yes, ShellText::DialogYes}, {QMessageBox::No, ShellText::DialogNo},
+      {QMessageBox::Cancel, ShellText::DialogCancel}};
+  for (const auto& [button, text] : captions)
+    if (QAbstractButton* b = box.button(button)) b->setText(QString::fromStdString(ShellCaption(text)));
   switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

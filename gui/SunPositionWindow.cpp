@@ -17,6 +17,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <cmath>
+#include <tuple>
 
 #include "EntryChecks.h"
 #include "MainWindow.h"
@@ -33,7 +34,6 @@ namespace skiagraf::gui {
 
 namespace {
 
-constexpr int kHelpContext = 800;
 
 QString Fmt(double value, int width, int decimals) { return ToQ(FormatReal(value, width, decimals)).trimmed(); }
 
@@ -69,7 +69,7 @@ SunWindowState& SunState() {
 }
 
 SunPositionWindow::SunPositionWindow(int mode, MainWindow* frame, QWidget* parent)
-    : TaskWindow("sset1", kHelpContext, parent), frame_(frame), mode_(mode) {
+    : TaskWindow("sset1", kHelpSunPosition, parent), frame_(frame), mode_(mode) {
   SetTag(this, 800);
   BuildWidgets();
   BuildPopup();
@@ -113,6 +113,9 @@ void SunPositionWindow::BuildWidgets() {
   }
   grid->addWidget(TaggedLabel(site, "lBreiteHinweis", 801), 0, 5);
   grid->addWidget(TaggedLabel(site, "lLaengeHinweis", 802), 1, 5);
+  auto* zoneNote = new QLabel(site);
+  zoneNote->setObjectName("lZonenzeitHinweis");  // never daylight saving time
+  grid->addWidget(zoneNote, 3, 0, 1, 6);
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(5, 1);
 
@@ -141,6 +144,9 @@ void SunPositionWindow::BuildWidgets() {
     l->setWordWrap(true);
     g->addWidget(l, 0, 0, 1, 2);
     g->addWidget(p3Azi_, 1, 0);
+    auto* scale = new QLabel(panelZeit_);
+    scale->setObjectName("lAzimutSkala");  // how azimuths are counted
+    g->addWidget(scale, 1, 1);
     valueLabel(panelZeit_, g, 2, "lZeitErgebnis");
     valueLabel(panelZeit_, g, 3, "lHoeheErgebnis");
     g->setColumnStretch(1, 1);
@@ -216,9 +222,12 @@ void SunPositionWindow::BuildWidgets() {
   print_ = button("BitBtnPrtT", 3);
   button2_ = button("Button2", 7);
   button1_->setDefault(true);
-  // The tables and diagrams window is not part of the program yet.
-  for (QPushButton* b : {button3_, button4_, aziHoch_}) b->setEnabled(false);
+  // Tables and diagrams open in their own window once the program has it.
+  for (QPushButton* b : {button3_, button4_, aziHoch_}) b->setEnabled(MainWindow::HasTaskWindow("sset2"));
   connect(button1_, &QPushButton::clicked, this, &SunPositionWindow::Button3Click);
+  connect(button3_, &QPushButton::clicked, this, [this] { OpenTables(SunState().Mode == 16 ? 8 : SunState().Mode); });
+  connect(button4_, &QPushButton::clicked, this, [this] { OpenDiagrams(16); });
+  connect(aziHoch_, &QPushButton::clicked, this, [this] { OpenDiagrams(32); });
   connect(print_, &QPushButton::clicked, this, &SunPositionWindow::BitBtn1Click);
   connect(button2_, &QPushButton::clicked, this, &TaskWindow::CloseTask);
 
@@ -248,25 +257,40 @@ void SunPositionWindow::BuildPopup() {
     SetTag(a, tag);
     return a;
   };
+  const bool hasTables = MainWindow::HasTaskWindow("sset2");
   connect(item(popup_, "Berechnung1", 60), &QAction::triggered, this, &SunPositionWindow::Button3Click);
-  item(popup_, "SonnenstandGraph1", 69)->setEnabled(false);
-  item(popup_, "GraphderEoT1", 70)->setEnabled(false);
+  QAction* polar = item(popup_, "SonnenstandGraph1", 69);
+  polar->setEnabled(hasTables);
+  connect(polar, &QAction::triggered, this, [this] { OpenDiagrams(32); });
+  QAction* eot = item(popup_, "GraphderEoT1", 70);
+  eot->setEnabled(hasTables);
+  connect(eot, &QAction::triggered, this, [this] { OpenDiagrams(16); });
   QMenu* tables = popup_->addMenu(QString());
   tables->setObjectName("Tabelleerstellen1Menu");
   tables->menuAction()->setObjectName("Tabelleerstellen1");
   SetTag(tables->menuAction(), 64);
-  for (const auto& [name, tag] : {std::pair{"AufUntergang1", 65}, std::pair{"Zeitgleichung1", 66},
-                                  std::pair{"Sonnendeklination1", 67}, std::pair{"meridiandurchgang1", 68}})
-    item(tables, name, tag)->setEnabled(false);
-  tables->menuAction()->setEnabled(false);
+  for (const auto& [name, tag, mode] :
+       {std::tuple{"AufUntergang1", 65, -1}, std::tuple{"Zeitgleichung1", 66, 0},
+        std::tuple{"Sonnendeklination1", 67, 2}, std::tuple{"meridiandurchgang1", 68, 3}}) {
+    const int annual = mode;  // -1: the rise/set table of mode 1
+    connect(item(tables, name, tag), &QAction::triggered, this,
+            [this, annual] { OpenTables(annual < 0 ? 1 : 8, annual); });
+  }
+  tables->menuAction()->setEnabled(MainWindow::HasTaskWindow("sset2"));
   popup_->addSeparator();
   connect(item(popup_, "Druckenmit1", 61), &QAction::triggered, this, [this] { Print(true); });
   connect(item(popup_, "Druckenohne1", 62), &QAction::triggered, this, [this] { Print(false); });
   connect(item(popup_, "DruckenLfeed1", 63), &QAction::triggered, this, &SunPositionWindow::DruckenLfeed1Click);
   popup_->addSeparator();
   // Saving and loading construction data are commands of the main window.
-  item(popup_, "Startspeichern1", 547)->setEnabled(false);
-  item(popup_, "Sonnenuhrdatenladen1", 548)->setEnabled(false);
+  QAction* save = item(popup_, "Startspeichern1", 547);
+  QAction* load = item(popup_, "Sonnenuhrdatenladen1", 548);
+  save->setEnabled(frame_ != nullptr);
+  load->setEnabled(frame_ != nullptr);
+  if (frame_) {
+    connect(save, &QAction::triggered, frame_->Action("Sonnenuhrdatenspeichern"), &QAction::trigger);
+    connect(load, &QAction::triggered, frame_->Action("Sonnenuhrdatenladen"), &QAction::trigger);
+  }
   popup_->addSeparator();
   connect(item(popup_, "Schliessen1", 71), &QAction::triggered, this, &TaskWindow::CloseTask);
 }
@@ -367,9 +391,11 @@ bool SunPositionWindow::umwandeln(QLineEdit* edit) {
     QApplication::beep();
     return false;
   }
+  const bool changed = target != *value;
   target = *value;
   edit->setText(longitude ? Fmt(target, 13, 6) : Fmt(target, 7, 2));
-  farFromZone_ = FarFromZone(Settings().Longitude, Settings().ZoneMeridian);
+  // Only a change raises the question again; an answered question stays answered.
+  if (changed) farFromZone_ = FarFromZone(Settings().Longitude, Settings().ZoneMeridian);
   return true;
 }
 
@@ -486,9 +512,12 @@ bool SunPositionWindow::AskFarFromZone() {
 }
 
 bool SunPositionWindow::Button3Click() {
-  // An entry that has not been left yet (a short-cut key was used) is checked first.
-  if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
-    if (!LeaveField(focused)) return false;
+  // Every entry is read, also one that has not been left yet (a short-cut key was
+  // used). An empty time or azimuth is left to the report, which asks for it.
+  for (QLineEdit* edit : {edJahr_, edMonat_, edTag_, edLatitude_, edLongitude_, edZone_})
+    if (!LeaveField(edit)) return false;
+  if (mode_ == 2 && !uhrzeit_->text().trimmed().isEmpty() && !LeaveField(uhrzeit_)) return false;
+  if (mode_ == 4 && !LeaveField(p3Azi_)) return false;
   if (!AskFarFromZone()) return false;
   const DialSettings& s = Settings();
   SunWindowState& st = SunState();
@@ -589,6 +618,25 @@ bool SunPositionWindow::CanClose() {
   return true;
 }
 
+void SunPositionWindow::OpenTables(int mode, int annualTable) {
+  if (!frame_ || !MainWindow::HasTaskWindow("sset2") || !Button3Click()) return;
+  SunWindowState& st = SunState();
+  st.Mode = mode;
+  if (annualTable >= 0) st.AnnualTable = annualTable;
+  // The rise/set table is made with astronomical twilight in place of nautical.
+  if (mode == 1 && st.Twilight == 1) st.Twilight = 2;
+  frame_->OpenTask("sset2");
+}
+
+void SunPositionWindow::OpenDiagrams(int mode) {
+  if (!frame_ || !MainWindow::HasTaskWindow("sset2")) return;
+  // The diagrams take year, longitude and zone meridian from the edits.
+  for (QObject* edit : {static_cast<QObject*>(edJahr_), static_cast<QObject*>(edLongitude_), static_cast<QObject*>(edZone_)})
+    if (!LeaveField(edit)) return;
+  SunState().Mode = mode;
+  frame_->OpenTask("sset2");
+}
+
 void SunPositionWindow::contextMenuEvent(QContextMenuEvent* event) {
   RecaptionWindow(this);  // SpracheR: the popup speaks the current language
   popup_->popup(event->globalPos());
@@ -615,6 +663,8 @@ void SunPositionWindow::RecaptionOwn() {
   caption("lAzimut", Phrase(102));
   caption("lZeitErgebnis", Phrase(107));
   caption("lHoeheErgebnis", Phrase(101));
+  findChild<QLabel*>("lAzimutSkala")->setText(ToQ(ShellCaption(ShellText::SunAzimuthScale)).trimmed());
+  findChild<QLabel*>("lZonenzeitHinweis")->setText(ToQ(ShellCaption(ShellText::SunNoDaylightSaving)));
 }
 
 }  // namespace skiagraf::gui

@@ -32,6 +32,7 @@ struct SunWindowState {
   int Twilight = 0;  // 0 civil, 1 nautical, 2 astronomical
   int TimeKind = 2;  // rgZeitart: 0 apparent, 1 mean, 2 zone time
   int Mode = 8;
+  int AnnualTable = 0;  // tables window, mode 8: 0 equation of time, 2 declination, 3 meridian passage
 };
 SunWindowState& SunState();
 
@@ -58,6 +59,11 @@ class SunPositionWindow : public TaskWindow, public Recaptionable {
   bool Print(bool formFeed);
   void BitBtn1Click();  // asks whether to print with form feed
   void DruckenLfeed1Click();
+
+  // The tables (mode 1 or 8) and diagrams (16 equation of time, 32 sun path) of the
+  // tables-and-diagrams window; that window replaces this one.
+  void OpenTables(int mode, int annualTable = -1);
+  void OpenDiagrams(int mode);
   void SetPrinter(QPrinter* printer) { printer_ = printer; }
 
   bool FarFromZoneFlag() const { return farFromZone_; }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+#include <QString>
 
 #include "DrawingPlotHooks.h"
 #include "DrawingWindow.h"
@@ -20,7 +21,10 @@ int main(int argc, char** argv) {
   skiagraf::gui::RegisterInputWindows();
   skiagraf::gui::RegisterDrawingWindow();
   skiagraf::gui::InstallDrawingPlotHooks();
-  skiagraf::gui::MainWindow window;
+  skiagraf::gui::MainWindowOptions options;
+  for (int i = 1; i < argc; ++i)
+    if (QString(argv[i]) == "/debug" || QString(argv[i]) == "-debug") options.helpLog = true;
+  skiagraf::gui::MainWindow window(options);
   ui.SetParent(&window);
   window.show();
   return app.exec();

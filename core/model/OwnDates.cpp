@@ -104,4 +104,10 @@ bool RemoveOwnDate(std::vector<std::string>& list, int index) {
   return true;
 }
 
+bool AddDefaultOwnDates(std::vector<std::string>& list) {
+  if (!list.empty()) return false;
+  list = {"21/03    ( 21. März )", "21/06    ( 21. Juni )", "21/12    ( 21. Dezember )"};
+  return true;
+}
+
 }  // namespace skiagraf

@@ -53,4 +53,9 @@ AddOwnDateResult AddOwnDate(std::vector<std::string>& list, std::string_view inp
 // Removes entry `index`; false (nothing changed) when there is no such entry.
 bool RemoveOwnDate(std::vector<std::string>& list, int index);
 
+// An empty list of own date lines receives the equinox and the two solstices
+// ("21/03    ( 21. März )", "21/06    ( 21. Juni )", "21/12    ( 21. Dezember )");
+// a list that holds anything stays as it is. True when the three were added.
+bool AddDefaultOwnDates(std::vector<std::string>& list);
+
 }  // namespace skiagraf

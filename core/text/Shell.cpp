@@ -1,6 +1,8 @@
 #include "text/ShellData.h"
 #include "text/Texts.h"
 
+#include <iterator>
+
 namespace skiagraf {
 
 std::vector<std::string> MenuCaptions(Language language) {
@@ -87,6 +89,32 @@ std::string ColourLegendTitle(char dialType, bool umbrella, Language language) {
 
 std::string ColourLegendTitle(char dialType, bool umbrella) {
   return ColourLegendTitle(dialType, umbrella, CurrentLanguage());
+}
+
+static_assert(std::size(text_data::kShellTexts) == kShellTextCount);
+
+std::string ShellCaption(ShellText text, Language language) {
+  const int index = static_cast<int>(text);
+  if (index < 0 || index >= kShellTextCount) return {};
+  return text_data::kShellTexts[index].In(language);
+}
+
+std::string ShellCaption(ShellText text) { return ShellCaption(text, CurrentLanguage()); }
+
+std::string PictureCaption(int number, Language language) {
+  for (const auto& entry : text_data::kPictureCaptions)
+    if (entry.number == number) return entry.caption.In(language);
+  return {};
+}
+
+std::string ZodiacSymbol(int sign) {
+  if (sign < 0 || sign >= 12) return {};
+  const unsigned code = 0x2648u + static_cast<unsigned>(sign);  // three bytes in UTF-8
+  std::string out;
+  out += static_cast<char>(0xE0u | (code >> 12));
+  out += static_cast<char>(0x80u | ((code >> 6) & 0x3Fu));
+  out += static_cast<char>(0x80u | (code & 0x3Fu));
+  return out;
 }
 
 }  // namespace skiagraf

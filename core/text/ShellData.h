@@ -249,4 +249,89 @@ inline constexpr LegendEntry kLegend[kLegendRowCount] = {
 
 inline constexpr TextPair kLegendTitlePrefix = {"Farben für ", "Colors for "};
 
+// Captions of the main window's own controls that are not menu entries: the
+// right-button menus, the palette panel, the gallery and the about panel. In the
+// order of ShellText.
+inline constexpr TextPair kShellTexts[] = {
+    {"Speichern P.", "Save Settings"},
+    {"Laden", "Load"},
+    {"Speichern Datum", "Save Dates"},
+    {"LadDatum", "Load Dates"},
+    {"Sonnenuhrkonstruktion", "Sundial Construction"},
+    {"Show hints", "Show hints"},
+    {"Schliessen", "Close"},
+    {"&Weiter   > ...", "&Next   > ..."},
+    {"&Abbrechen", "&Cancel"},
+    {"Hilfe", "Help"},
+    {"Farbe ", "Color "},
+    {"   &Linienstärke    ", "   Line &Width    "},
+    {"dünn", "thin"},
+    {"mittel", "medium"},
+    {"stark", "thick"},
+    {"Farben &speichern", "&Save Colors"},
+    {"Farben &reset", "&Reset Colors"},
+    {"Farben &laden", "&Load Colors"},
+    {"&Start Photo Gallery", "&Start Photo Gallery"},
+    {"Galerie &anhalten", "S&top Photo Gallery"},
+    {"Bildwechsel alle", "Next picture every"},
+    {"Skiagraf entwirft Sonnenuhren von rund zwanzig Arten für jeden Ort und jedes Jahr, druckt sie in "
+     "wahrer Größe und speichert sie als HPGL- und DXF-Zeichnung. Es berechnet den Sonnenstand, Sonnenauf- "
+     "und -untergang, Dämmerung, Mondauf- und -untergang sowie Tabellen und Diagramme der Zeitgleichung.",
+     "Skiagraf designs sundials of some twenty types for any place and year, prints them at true size and "
+     "saves them as HPGL and DXF drawings. It computes the position of the sun, sunrise, sunset, twilight, "
+     "moonrise and moonset, and tables and diagrams of the equation of time."},
+    {"Über Sonnenuhren:", "About sundials:"},
+    {"Sonnenuhr (Wikipedia)", "Sundial (Wikipedia)"},
+    {"https://de.wikipedia.org/wiki/Sonnenuhr", "https://en.wikipedia.org/wiki/Sundial"},
+    {"Version", "Version"},
+    {"Farbpalette", "Color Palette"},
+    {"Fotogalerie", "Photo Gallery"},
+    {"[ N= -180° ..<..  O= -90° ..<..  S= 0° ..<..  W= +90° ..<..  N=+180°  ] ",
+     "[ N= -180° ..<..  E= -90° ..<..  S= 0° ..<..  W= +90° ..<..  N=+180°  ] "},
+    {"Alle Zeitangaben sind Zonenzeit, niemals Sommerzeit !",
+     "All times are standard (zone) time, never daylight saving time!"},
+    {"&Ja", "&Yes"},
+    {"&Nein", "&No"},
+    {"Abbrechen", "Cancel"},
+    {"Help file ", "Help file "},
+    {" not found!", " not found!"},
+    {"Therefore no help information included!", "Therefore no help information included!"},
+    {" on!", " on!"},
+};
+
+// Captions of the photographs of dial types, by picture number.
+struct PictureCaptionEntry {
+  int number;
+  TextPair caption;
+};
+
+inline constexpr PictureCaptionEntry kPictureCaptions[] = {
+    {1105, {"Horizontale Sonnenuhr", "Horizontal sundial"}},
+    {1106, {"Vertikale Sonnenuhr", "Vertical sundial"}},
+    {3000, {"Vertikale Süduhr", "Vertical Dial"}},
+    {3019, {"Vertikale abweichende Sonnenuhr", "Vertical Declining Dial"}},
+    {3001, {"Schirmsonnenuhr", "Umbrella dial"}},
+    {3002, {"Schirmsonnenuhr, geneigt", "Umbrella dial, inclined"}},
+    {3003, {"Azimutalsonnenuhr", "Azimuthal dial"}},
+    {3004, {"Quadrant", "Quadrant"}},
+    {3022, {"Gunter-Quadrant", "Gunter quadrant"}},
+    {3005, {"Hirtensonnenuhr", "Shepherd's dial"}},
+    {3006, {"Horizontale Höhensonnenuhr", "Horizontal altitude dial"}},
+    {3017, {"Ringsonnenuhr", "Ring dial"}},
+    {3018, {"Bauernring", "Farmer's ring"}},
+    {3007, {"Ringsonnenuhr, Skala", "Ring dial, scale"}},
+    {3008, {"Sonnenuhr für mittlere Zeit", "Mean time dial"}},
+    {3009, {"Horizontoskop", "Horizontoscope"}},
+    {3010, {"Habermel-Sonnenuhr I", "Habermel dial I"}},
+    {3011, {"Habermel-Sonnenuhr II", "Habermel dial II"}},
+    {3012, {"Azimutale Zylindersonnenuhr", "Azimuthal cylinder dial"}},
+    {3013, {"Polstab-Zylinderuhr", "Cylinder dial with polar style"}},
+    {3014, {"Hutsonnenuhr", "Hat dial"}},
+    {3015, {"Stereographische Sonnenuhr", "Stereographic dial"}},
+    {3016, {"Biazimutale Sonnenuhr", "Compressed (biazimuthal) dial"}},
+    {3021, {"Biazimutale Sonnenuhr, vertikal", "Compressed dial, vertical"}},
+    {3020, {"Biazimutale Sonnenuhr, Brennpunkte", "Compressed dial, focus points"}},
+    {3023, {"Biazimutale Sonnenuhr, Ellipse", "Compressed dial, ellipse"}},
+};
+
 }  // namespace skiagraf::text_data

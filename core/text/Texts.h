@@ -135,4 +135,33 @@ int ColourLegendOffset(char dialType, bool umbrella);
 std::string ColourLegendTitle(char dialType, bool umbrella, Language language);
 std::string ColourLegendTitle(char dialType, bool umbrella);
 
+// ---- Captions of the main window's own controls --------------------------
+
+enum class ShellText {
+  PopupSaveSettings, PopupLoad, PopupSaveDates, PopupLoadDates, PopupConstruction, PopupShowHints, PopupClose,
+  WizardNext, WizardCancel, WizardHelp,
+  PaletteColour,  // followed by the pen number and " :"
+  PaletteLineWidth, PaletteThin, PaletteMedium, PaletteThick,
+  PaletteSave, PaletteReset, PaletteLoad,
+  GalleryStart, GalleryStop, GalleryInterval,
+  AboutDescription, AboutLinkIntro, AboutLinkText, AboutLinkAddress, AboutVersion,
+  PaletteTitle, GalleryTitle,
+  SunAzimuthScale, SunNoDaylightSaving,
+  DialogYes, DialogNo, DialogCancel,  // buttons of the question boxes
+  HelpFileIntro, HelpFileNotFound, HelpFileNoHelp,  // "Help file " + name + " not found!" ...
+  ExpertOn,                                         // after message 68
+};
+inline constexpr int kShellTextCount = 37;
+
+std::string ShellCaption(ShellText text, Language language);
+std::string ShellCaption(ShellText text);
+
+// Caption of the photograph `number` of a dial type; "" for an unknown number.
+std::string PictureCaption(int number, Language language);
+
+// The zodiac sign 0..11 (from the Ram on) as its Unicode symbol (U+2648 ..
+// U+2653), UTF-8; "" outside. Drawings write it with the symbol face "Wingdings",
+// which the screen and printer map to an installed font that has these glyphs.
+std::string ZodiacSymbol(int sign);
+
 }  // namespace skiagraf

@@ -15,9 +15,12 @@
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "MenuLayout.h"
+#include "PalettePanel.h"
 #include "PictureBar.h"
 #include "RadioGroup.h"
 #include "TaskWindow.h"
+#include "model/ConstructionData.h"
+#include "model/SettingsFile.h"
 #include "text/Texts.h"
 
 namespace skiagraf::gui::test {
@@ -40,7 +43,12 @@ class MainWindowTest : public GuiTest {
       const int c = context;
       MainWindow::RegisterTaskWindow(name, [name, c](MainWindow&) { return Stand_in(name, c); });
     }
-    window_ = std::make_unique<MainWindow>(MainWindowOptions{Folder()});
+    // A settings file as the program writes it, so that start-up reads it silently.
+    ASSERT_TRUE(CreateSettingsFile(DefaultDialSettings(), Ini()));
+    ui_.shown.clear();
+    MainWindowOptions options;
+    options.programDirectory = Folder();
+    window_ = std::make_unique<MainWindow>(options);
     window_->show();
     QApplication::setActiveWindow(window_.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -49,6 +57,8 @@ class MainWindowTest : public GuiTest {
     window_.reset();
     GuiTest::TearDown();
   }
+
+  std::string Ini() const { return (Folder() + "/skiag.ini").toStdString(); }
 
   QStringList ChildNames() const {
     QStringList names;
@@ -201,6 +211,28 @@ TEST_F(MainWindowTest, HelpShowsTheContextOfTheActiveWindow) {
   shown->close();
 }
 
+TEST_F(MainWindowTest, HelpPagesCoverEveryContextAndDialTypeInBothLanguages) {
+  for (const char* page : {"skiagraf_d.html", "skiagraf_e.html"}) {
+    QFile file(kHelpSource + "/" + page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+    const QString html = QString::fromUtf8(file.readAll());
+    for (int context : {kHelpMainWindow, kHelpWizard, kHelpPalette, kHelpGallery, kHelpSettingsFile, kHelpLocation,
+                        kHelpDialType, kHelpParameters, kHelpDrawing, kHelpSunPosition, kHelpTables})
+      EXPECT_TRUE(html.contains(QString("name=\"ctx%1\"").arg(context))) << page << " " << context;
+    for (char type : std::string("hviqazkrfpwcm"))
+      EXPECT_TRUE(html.contains(QString("name=\"type-%1\"").arg(type))) << page << " " << type;
+    EXPECT_TRUE(html.contains("name=\"type-umbrella\"")) << page;
+  }
+  // With the palette open (and no task window) F1 shows the palette's section.
+  window_->Action("Farbpalette")->trigger();
+  window_->ShowHelp();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* h = qobject_cast<HelpWindow*>(w); h && h->isVisible()) {
+      EXPECT_EQ(h->Context(), kHelpPalette);
+      h->close();
+    }
+}
+
 TEST_F(MainWindowTest, ExpertModeOffShowsMessageAndReplacesExpertTypes) {
   for (char code : {'c', 'm', 'v'}) {
     Settings().ExpertMode = true;
@@ -229,10 +261,130 @@ TEST_F(MainWindowTest, HintsCanBeSwitchedOff) {
   EXPECT_FALSE(window_->Action("AufUntergang")->statusTip().isEmpty());
 }
 
+TEST_F(MainWindowTest, StartUpReadsTheSettingsFileAndShowsNoWarning) {
+  EXPECT_TRUE(ui_.shown.empty()) << (ui_.shown.empty() ? "" : ui_.shown.front().text);
+  EXPECT_EQ(window_->SettingsFile().toStdString(), Ini());
+  // The three default date lines are added to an empty list.
+  EXPECT_EQ(Settings().OwnDateLines,
+            (std::vector<std::string>{"21/03    ( 21. März )", "21/06    ( 21. Juni )", "21/12    ( 21. Dezember )"}));
+}
+
+TEST_F(MainWindowTest, StartUpTakesTheSavedLanguage) {
+  DialSettings saved = DefaultDialSettings();
+  saved.German = false;
+  saved.Latitude = 12.5;
+  ASSERT_TRUE(CreateSettingsFile(saved, Ini()));
+  ui_.shown.clear();
+  MainWindowOptions options;
+  options.programDirectory = Folder();
+  MainWindow window(options);
+  window.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(CurrentLanguage(), Language::English);
+  EXPECT_EQ(window.Action("Datei")->text().toStdString(), MenuCaptions(Language::English).front());
+  EXPECT_DOUBLE_EQ(Settings().Latitude, 12.5);
+}
+
+TEST_F(MainWindowTest, SettingsCommandsReplaceTheRecordAndReopenTheTask) {
+  window_->OpenTask("Form6");
+  Settings().Latitude = 1.0;
+  ASSERT_TRUE(window_->Action("LadenINI")->isEnabled());
+  window_->Action("LadenINI")->trigger();
+  Settle();
+  EXPECT_DOUBLE_EQ(Settings().Latitude, DefaultDialSettings().Latitude) << "read from the file";
+  EXPECT_TRUE(ui_.Showed(Ini() + Message(56)));
+  EXPECT_EQ(ChildNames(), QStringList{"Form6"}) << "the open window is shown again";
+
+  // A faulty entry in an input window blocks the reload.
+  Settings().InputsValid = false;
+  Settings().Latitude = 2.0;
+  ui_.shown.clear();
+  window_->Action("LadenINI")->trigger();
+  EXPECT_TRUE(ui_.Showed(Message(8)));
+  EXPECT_DOUBLE_EQ(Settings().Latitude, 2.0);
+  Settings().InputsValid = true;
+
+  // Construction data chosen in the file dialog; the language of the file is applied.
+  DialSettings design = DefaultDialSettings();
+  design.German = false;
+  design.GnomonHeight = 77.0;
+  const std::string file = (Folder() + "/design.skiag").toStdString();
+  ASSERT_TRUE(SaveConstructionData(design, file));
+  ui_.files.push_back(file);
+  window_->Action("Sonnenuhrdatenladen")->trigger();
+  Settle();
+  EXPECT_DOUBLE_EQ(Settings().GnomonHeight, 77.0);
+  EXPECT_EQ(CurrentLanguage(), Language::English);
+
+  Settings().GnomonHeight = 5.0;
+  window_->Action("Standardwerte")->trigger();
+  Settle();
+  EXPECT_DOUBLE_EQ(Settings().GnomonHeight, DefaultDialSettings().GnomonHeight);
+}
+
+TEST_F(MainWindowTest, PaletteSavesIntoTheSettingsFileOfTheProgram) {
+  window_->Action("Farbpalette")->trigger();
+  ASSERT_TRUE(window_->Palette()->isVisible());
+  window_->Palette()->SetPen(2, MakeColorRef(1, 2, 3));
+  window_->Palette()->findChild<QPushButton*>("FarbenSpeichern")->click();
+  EXPECT_TRUE(ui_.Showed(Message(71)));
+  DialSettings read = DefaultDialSettings();
+  ReadSettingsFile(read, Ini());
+  EXPECT_EQ(read.ColorPalette.Pen(2), MakeColorRef(1, 2, 3));
+}
+
+// A drawing window that counts its print requests.
+class PrintingStandIn : public TaskWindow {
+ public:
+  PrintingStandIn() : TaskWindow("Form5", kHelpDrawing) {}
+  bool CanPrintTask() const override { return true; }
+  void PrintTask() override { ++printed; }
+  int printed = 0;
+};
+
+TEST_F(MainWindowTest, PrintCommandPrintsTheActiveConstruction) {
+  window_->OpenSunWindow(8);
+  EXPECT_FALSE(window_->Action("Drucken")->isEnabled()) << "the sun window has no construction";
+  auto* drawing = new PrintingStandIn;
+  window_->CloseChildrenExcept("");
+  Settle();
+  window_->HostTask(drawing);
+  ASSERT_TRUE(window_->Action("Drucken")->isEnabled());
+  QTest::keySequence(window_.get(), QKeySequence(Qt::Key_F3));
+  EXPECT_EQ(drawing->printed, 1);
+}
+
+TEST_F(MainWindowTest, SunWindowOpensTheTablesWindowInItsPlace) {
+  MainWindow::RegisterTaskWindow("sset2", [](MainWindow&) { return Stand_in("sset2", kHelpTables); });
+  window_->OpenSunWindow(1);
+  auto* sun = window_->findChild<SunPositionWindow*>("sset1");
+  ASSERT_NE(sun, nullptr);
+  SunState().Twilight = 1;
+  sun->OpenTables(1);
+  Settle();
+  EXPECT_EQ(ChildNames(), QStringList{"sset2"});
+  EXPECT_EQ(SunState().Mode, 1);
+  EXPECT_EQ(SunState().Twilight, 2) << "nautical twilight becomes astronomical for the table";
+
+  window_->OpenSunWindow(8);
+  sun = window_->findChild<SunPositionWindow*>("sset1");
+  ASSERT_NE(sun, nullptr);
+  QAction* transit = sun->findChild<QAction*>("meridiandurchgang1");
+  ASSERT_NE(transit, nullptr);
+  EXPECT_TRUE(transit->isEnabled());
+  transit->trigger();
+  Settle();
+  EXPECT_EQ(ChildNames(), QStringList{"sset2"});
+  EXPECT_EQ(SunState().Mode, 8);
+  EXPECT_EQ(SunState().AnnualTable, 3);
+}
+
 class MissingHelpTest : public GuiTest {};
 
 TEST_F(MissingHelpTest, StartUpGoesOnAndNamesTheFullPath) {
-  MainWindow window(MainWindowOptions{Folder()});
+  MainWindowOptions options;
+  options.programDirectory = Folder();
+  MainWindow window(options);
   const std::string expected = "Help file " + QDir::toNativeSeparators(Folder() + "/skiagraf_d.html").toStdString() +
                                " not found!\r\nTherefore no help information included!";
   ASSERT_FALSE(ui_.shown.empty());

@@ -1,5 +1,8 @@
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
 #include <fstream>
 #include <sstream>
 
@@ -94,22 +97,43 @@ TEST_F(PaletteFileTest, LoadingWithoutSectionOrFileLeavesThePalette) {
 
 class PalettePanelTest : public GuiTest {};
 
-TEST_F(PalettePanelTest, LegendTitleFollowsTheDialFamily) {
+TEST_F(PalettePanelTest, LegendTitleAndRowsFollowTheDialFamily) {
   struct Case {
     char code;
     bool umbrella;
     int title;
   };
+  // The bifilar dial shows the rows of its own group, so its legend is named after it.
   const Case cases[] = {{'a', false, 37}, {'c', false, 38}, {'h', false, 31}, {'v', true, 32}, {'k', false, 35},
                         {'m', false, 39}, {'p', false, 40}, {'w', false, 40}, {'q', false, 33}, {'r', false, 36},
-                        {'z', false, 34}, {'f', false, 31}, {'x', false, 31}};
+                        {'z', false, 34}, {'f', false, 32}, {'x', false, 31}};
   PalettePanel panel;
+  auto* grid = panel.findChild<QTableWidget*>("ColorLegendGrid");
+  ASSERT_NE(grid, nullptr);
   for (const Case& c : cases) {
-    EXPECT_EQ(LegendFamilyTitle(c.code, c.umbrella), c.title) << c.code;
     Settings().DialTypeCode = c.code;
     Settings().UmbrellaMode = c.umbrella;
+    panel.RecaptionOwn();
     EXPECT_EQ(panel.LegendTitle().toStdString(), "Farben für " + QString::fromStdString(Title(c.title)).trimmed().toStdString());
+    EXPECT_EQ(panel.findChild<QLabel*>("LegendTitle")->text(), panel.LegendTitle());
+    const int offset = panel.LegendOffset();
+    for (int row = 0; row < 12; ++row) {
+      const LegendRow expected = ColourLegendRow(offset + row + 1, Language::German);
+      EXPECT_EQ(grid->item(row, 1)->text().toStdString(), expected.pen) << c.code << row;
+      EXPECT_EQ(grid->item(row, 2)->text().toStdString(), expected.meaning) << c.code << row;
+    }
   }
+  // The first group in both languages, as the palette shows it for a planar dial.
+  Settings().DialTypeCode = 'h';
+  Settings().UmbrellaMode = false;
+  panel.RecaptionOwn();
+  EXPECT_EQ(grid->item(0, 2)->text(), "= Deklinationslinien");
+  EXPECT_EQ(grid->item(11, 2)->text(), "= Grenzen");
+  SetCurrentLanguage(Language::English);
+  panel.RecaptionOwn();
+  EXPECT_EQ(grid->item(0, 2)->text(), "= declination lines");
+  EXPECT_EQ(panel.LegendTitle(), "Colors for " + QString::fromStdString(Title(31, Language::English)));
+  EXPECT_EQ(panel.findChild<QPushButton*>("FarbenSpeichern")->text(), "&Save Colors");
 }
 
 TEST_F(PalettePanelTest, ResetRestoresBuiltInColoursAndStripsShowThePens) {

@@ -279,6 +279,21 @@ TEST_F(SunWindowTest, FarFromZoneQuestionGuardsCalculationAndClosing) {
   EXPECT_FALSE(window_->FarFromZoneFlag());
 }
 
+TEST_F(SunWindowTest, CalculationReadsEntriesThatWereNotLeft) {
+  Open(4);
+  // Typed, but the focus never left the fields (the calculation came by short-cut).
+  Edit("p3Azi")->setText("45");
+  Edit("edLatitude")->setText("50");
+  ASSERT_TRUE(window_->Button3Click());
+  EXPECT_DOUBLE_EQ(SunState().Azimuth, 45.0);
+  EXPECT_DOUBLE_EQ(Settings().Latitude, 50.0);
+  EXPECT_TRUE(window_->ResultLines().join("\n").contains("45.00")) << window_->ResultLines().join("\n").toStdString();
+  // A refused entry stops the calculation.
+  Edit("edLatitude")->setText("95");
+  EXPECT_FALSE(window_->Button3Click());
+  EXPECT_DOUBLE_EQ(Settings().Latitude, 50.0);
+}
+
 TEST_F(SunWindowTest, TypingClearsTheShownResults) {
   Open(8);
   ASSERT_TRUE(window_->Button3Click());

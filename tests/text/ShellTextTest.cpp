@@ -203,3 +203,30 @@ TEST(ColourLegend, DialFamiliesSelectDistinctGroupsAndTitles) {
 
 }  // namespace
 }  // namespace skiagraf
+
+namespace skiagraf {
+namespace {
+
+TEST(ShellCaptions, EveryControlCaptionExistsInBothLanguages) {
+  for (int i = 0; i < kShellTextCount; ++i)
+    for (Language language : {Language::German, Language::English})
+      EXPECT_FALSE(ShellCaption(static_cast<ShellText>(i), language).empty()) << i;
+  EXPECT_EQ(ShellCaption(ShellText::PopupSaveSettings, Language::German), "Speichern P.");
+  EXPECT_EQ(ShellCaption(ShellText::WizardNext, Language::German), "&Weiter   > ...");
+  EXPECT_EQ(ShellCaption(ShellText::PaletteLineWidth, Language::German), "   &Linienstärke    ");
+  EXPECT_EQ(ShellCaption(ShellText::PaletteSave, Language::German), "Farben &speichern");
+  EXPECT_EQ(ShellCaption(ShellText::GalleryStart, Language::German), "&Start Photo Gallery");
+  EXPECT_EQ(ShellCaption(static_cast<ShellText>(kShellTextCount), Language::German), "");
+}
+
+TEST(ShellCaptions, PicturesHaveCaptionsAndZodiacSymbolsAreUnicode) {
+  EXPECT_EQ(PictureCaption(1105, Language::German), "Horizontale Sonnenuhr");
+  EXPECT_EQ(PictureCaption(3014, Language::English), "Hat dial");
+  EXPECT_EQ(PictureCaption(42, Language::German), "");
+  EXPECT_EQ(ZodiacSymbol(0), "\u2648");
+  EXPECT_EQ(ZodiacSymbol(11), "\u2653");
+  EXPECT_EQ(ZodiacSymbol(-1), "");
+}
+
+}  // namespace
+}  // namespace skiagraf
