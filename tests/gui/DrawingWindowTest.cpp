@@ -57,7 +57,7 @@ class DrawingWindowTest : public GuiTest {
 
 TEST_F(DrawingWindowTest, TheMainWindowOpensItUnderForm5) {
   RegisterDrawingWindow();
-  MainWindow frame(MainWindowOptions{Folder()});
+  MainWindow frame(MainWindowOptions{.programDirectory = Folder(), .settingsFile = {}});
   frame.show();
   TaskWindow* task = frame.OpenTask("Form5");
   ASSERT_NE(qobject_cast<DrawingWindow*>(task), nullptr);

@@ -290,7 +290,7 @@ TEST_F(InputWindowsTest, GuidedCreationThroughTheThreeWindows) {
   for (const char* name : {"skiagraf_d.html", "skiagraf_e.html"})
     ASSERT_TRUE(QFile::copy(help + "/" + name, Folder() + "/" + name));
   RegisterInputWindows();
-  MainWindow frame(MainWindowOptions{Folder()});
+  MainWindow frame(MainWindowOptions{.programDirectory = Folder(), .settingsFile = {}});
   frame.show();
   auto child = [&frame]() -> TaskWindow* {
     QCoreApplication::processEvents();
