@@ -741,16 +741,8 @@ void DrawingWindow::zeigWarnung(QObject* over) {
 
 void DrawingWindow::sInfo() {
   const DialSettings& s = Settings();
-  const char t = PlanarLetter();
-  if (!t || s.UmbrellaMode) return;
-  PlanarInfoOptions o;
-  o.dialType = t;
-  o.umbrella = false;
-  o.wholeHourDateLines = s.WholeHourDateLines;
-  o.maxDeclination = s.SolsticeDeclination;
-  const double D = t == 'h' ? 0.0 : s.WallDeclination;
-  const double zeta = t == 'h' ? 0.0 : (t == 'v' ? 90.0 : s.WallInclination);
-  PlanarDialInfoText(o, s.Latitude, s.Longitude, D, zeta, DisplayedGnomonHeight(), info_);
+  if (!IsPlanar() || s.UmbrellaMode) return;
+  PlanarDialInfoOfRecord(s, DisplayedGnomonHeight(), false, info_);
   QStringList lines;
   for (const std::string& l : info_.lines) lines << ToQ(l);
   StabMemo_->setPlainText(lines.join('\n'));
