@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "DrawingPlotHooks.h"
 #include "DrawingWindow.h"
 #include "MainWindow.h"
 #include "PainterSurface.h"
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
   gui::QtUserInterface ui;
   ScopedUserInterface installed(ui);
   gui::RegisterDrawingWindow();
+  gui::InstallDrawingPlotHooks();
   gui::MainWindow window;
   ui.SetParent(&window);
   window.resize(1280, 1000);
