@@ -120,44 +120,35 @@ int LongestRun(const QImage& image, bool horizontal) {
   return best;
 }
 
+// The construction of the record on a page at 254 dots per inch, where one pixel is
+// 0.1 mm, with the drawing window's default canvas and placements.
+QImage TrueSizePage(DialSettings& s) {
+  DrawingView view;
+  DefaultPlanarPlacement(s, 1120, 790, view);
+  QImage page(2800, 2000, QImage::Format_RGB32);
+  page.setDotsPerMeterX(10000);
+  page.setDotsPerMeterY(10000);
+  page.fill(Qt::white);
+  {
+    QPainter painter(&page);
+    PrintPageTransform(painter, 0, 0);
+    DrawConstructionPage(painter, 2800, 2000, s, view, 1120, 790);
+  }
+  return page;
+}
+
+// The page without its frame, which lies 50 units inside the page edge.
+QImage TrueSizePageInsideTheFrame(DialSettings& s) { return TrueSizePage(s).copy(60, 60, 2680, 1880); }
+
 TEST_F(GuiTest, PrintedGnomonScaleBarIsTrueSize) {
   DialSettings& s = Settings();
   s.DialTypeCode = 'h';
   s.Latitude = 48;
   s.GnomonHeight = 50;
-  DrawingView view;
-  DefaultPlanarPlacement(s, 1120, 790, view);
-  // A page at 254 dots per inch: one pixel is 0.1 mm.
-  QImage page(2800, 2000, QImage::Format_RGB32);
-  page.setDotsPerMeterX(10000);
-  page.setDotsPerMeterY(10000);
-  page.fill(Qt::white);
-  {
-    QPainter painter(&page);
-    PrintPageTransform(painter, 0, 0);
-    DrawConstructionPage(painter, 2800, 2000, s, view, 1120, 790);
-  }
   // The bar in the lower left corner: upright and base 50 mm, tick 5 mm.
-  const QImage corner = page.copy(0, 1350, 700, 650);
+  const QImage corner = TrueSizePage(s).copy(0, 1350, 700, 650);
   EXPECT_NEAR(LongestRun(corner, true), 500, 2);
   EXPECT_NEAR(LongestRun(corner, false), 500, 2);
-}
-
-// The construction on a page at 254 dots per inch, where one pixel is 0.1 mm, without
-// the frame 50 units inside the page edge.
-QImage TrueSizePageInsideTheFrame(DialSettings& s) {
-  DrawingView view;
-  DefaultPlanarPlacement(s, 1120, 790, view);
-  QImage page(2800, 2000, QImage::Format_RGB32);
-  page.setDotsPerMeterX(10000);
-  page.setDotsPerMeterY(10000);
-  page.fill(Qt::white);
-  {
-    QPainter painter(&page);
-    PrintPageTransform(painter, 0, 0);
-    DrawConstructionPage(painter, 2800, 2000, s, view, 1120, 790);
-  }
-  return page.copy(60, 60, 2680, 1880);
 }
 
 TEST_F(GuiTest, AltitudeDialsPrintTheirScalesAtTrueSize) {
