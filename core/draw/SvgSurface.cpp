@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 
 namespace skiagraf {
 
@@ -193,14 +192,6 @@ std::string SvgSurface::Document() {
       << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n"
       << body_.str() << "</svg>\n";
   return doc.str();
-}
-
-bool SvgSurface::Save(const std::string& path) {
-  std::ofstream f(path, std::ios::binary);
-  if (!f) return false;
-  f << Document();
-  f.close();
-  return static_cast<bool>(f);
 }
 
 }  // namespace skiagraf

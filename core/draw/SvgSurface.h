@@ -36,8 +36,6 @@ class SvgSurface : public DrawSurface {
 
   // The complete document (the open path is closed first).
   std::string Document();
-  // Writes the document; false when the file cannot be written.
-  bool Save(const std::string& path);
 
  private:
   void Flush();
