@@ -12,6 +12,7 @@
 #include "dials/DialPlotFile.h"
 #include "dials/HourLineAngles.h"
 #include "draw/SvgSurface.h"
+#include "model/TextFile.h"
 #include "plot/PlotSave.h"
 
 namespace skiagraf::cli {
@@ -36,7 +37,8 @@ int WriteSvg(PlotRequest& r, std::ostream& err) {
     err << "plot: dial type '" << r.settings.DialTypeCode << "' has no construction yet\n";
     return 2;
   }
-  if (!surface.Save(r.output)) {
+  // An existing file is replaced only by a completely written drawing.
+  if (!SaveFileBytes(r.output, surface.Document())) {
     err << "plot: cannot write '" << r.output << "'\n";
     return 1;
   }

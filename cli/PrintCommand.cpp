@@ -44,7 +44,7 @@ int RunPrint(const std::vector<std::string>& args, std::ostream& out, std::ostre
   const auto design = ReadDialDesign(options, "print", err);
   if (!design) return 2;
   DialSettings s = *design;
-  if (!ConstructionFor(s.DialTypeCode)) {
+  if (!ConstructionFor(s)) {
     err << "print: dial type '" << s.DialTypeCode << "' has no construction yet\n";
     return 2;
   }

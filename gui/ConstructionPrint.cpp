@@ -110,10 +110,12 @@ void DrawConstructionPage(QPainter& painter, double pageWidth, double pageHeight
 bool PrintConstruction(QPrinter& printer, DialSettings& s, const DrawingView& screenView, double canvasWidth,
                        double canvasHeight, const PrinterSetup& setup) {
   const char type = s.DialTypeCode;
-  if (IsPlanar(type) || type == 'c') {
+  // Dials with a gnomon foot placed on the canvas ask when it lies outside; the other
+  // types refuse temporal hours far north or south before the printer is set up.
+  if (IsPlanar(type) || type == 'c' || (type == 'z' && s.CylinderKind == 2)) {
     const PointD f = screenView.foot;
     if ((f.x < 1 || f.y < 1 || f.x > canvasWidth || f.y > canvasHeight) && AskCancelForFootOutside()) return false;
-  } else if (std::fabs(s.Latitude) > 63 && s.TemporalHours) {
+  } else if (std::fabs(s.Latitude) > 63 && TemporalHoursChosen(s)) {
     Ui().ShowMessage(Caption(CaptionKind::Problem), Message(64), MessageIcon::Error);
     return false;
   }

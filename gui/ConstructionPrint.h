@@ -48,7 +48,8 @@ void DrawConstructionPage(QPainter& painter, double pageWidth, double pageHeight
                           const DrawingView& screenView, double canvasWidth, double canvasHeight);
 
 // `TForm5.BildDrucken`: asks before printing a planar dial whose gnomon foot lies
-// outside the canvas, sets landscape, shows the set-up dialog, prints the page and
+// outside the canvas, refuses the other types with temporal hours beyond 63 degrees
+// of latitude (message 64), sets landscape, shows the set-up dialog, prints the page and
 // resets the orientation to portrait. Failures are reported through Ui(). True when
 // the page was printed.
 bool PrintConstruction(QPrinter& printer, DialSettings& s, const DrawingView& screenView, double canvasWidth,

@@ -95,6 +95,10 @@ QPushButton* PanelFoot(QWidget* panel, QVBoxLayout* layout, const char* printNam
 
 bool MovableFoot(char type) { return QByteArray("chimpvw").contains(type); }
 
+// Types whose hint panel tells how to place the gnomon and the text with the mouse;
+// the others (the altitude dials among them) have nothing to place and no hint.
+bool PlacementHints(char type) { return QByteArray("cfhisv").contains(type); }
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -377,12 +381,7 @@ void DrawingWindow::BuildPopup() {
 
 void DrawingWindow::RecaptionOwn() {
   const DialSettings& s = Settings();
-  QString name;
-  if (s.UmbrellaMode && QByteArray("hiv").contains(s.DialTypeCode)) name = ToQ(Title(4));
-  else if (s.DialTypeCode == 'v') name = ToQ(Title(5));
-  else if (s.DialTypeCode == 'h') name = ToQ(Title(6));
-  else if (s.DialTypeCode == 'i') name = ToQ(Title(7));
-  setWindowTitle(ToQ(Title(3)) + name);
+  setWindowTitle(ToQ(ConstructionCaption(s)));
   StundenlinienbiszumFupunkt1_->setText(L("Stundenlinien bis zum Fußpunkt", "Hour lines up to the foot point S"));
   Polstabinfo1_->setText(L("Polstab Informationen", "Polar style information"));
   Farbenndern1_->setText(L("Farben ändern", "Change colours"));
@@ -509,7 +508,7 @@ void DrawingWindow::Ursprung_zeigen() {
   pal.setColor(QPalette::Window, kInfoTip);
   pal.setColor(QPalette::WindowText, kOlive);
   pWarnung_->setPalette(pal);
-  pWarnung_->setText(ToQ(CatalogueText(719)));
+  pWarnung_->setText(PlacementHints(s.DialTypeCode) ? ToQ(CatalogueText(719)) : QString());
 }
 
 void DrawingWindow::DrawFootMarker(QPainter& p) {
@@ -717,7 +716,7 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
 void DrawingWindow::zeigWarnung(QObject* over) {
   const char t = Settings().DialTypeCode;
   QPalette pal = pWarnung_->palette();
-  if (!QByteArray("cfhisv").contains(t)) {
+  if (!PlacementHints(t)) {
     pWarnung_->clear();
     return;
   }

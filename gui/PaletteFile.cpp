@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/UserInterface.h"
+#include "model/TextFile.h"
 #include "text/Texts.h"
 
 namespace skiagraf::gui {
@@ -82,25 +83,11 @@ bool SavePaletteToIni(const std::string& iniPath, const ColorPalette& palette) {
     first = lines.erase(first, last);
     lines.insert(first, colours.begin(), colours.end());
   }
-  // The new text goes to a file beside the old one, which is replaced only when the
-  // whole text has been written: a failed save never leaves a damaged settings file.
-  const std::string temporary = iniPath + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : lines) out << line << "\r\n";
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      Ui().ShowMessage(Caption(CaptionKind::Error), iniPath + Message(20), MessageIcon::Error);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, iniPath, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
+  // The file is replaced only when the whole text has been written: a failed save
+  // never leaves a damaged settings file.
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  if (!SaveFileBytes(iniPath, text)) {
     Ui().ShowMessage(Caption(CaptionKind::Error), iniPath + Message(20), MessageIcon::Error);
     return false;
   }

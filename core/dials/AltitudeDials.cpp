@@ -89,10 +89,17 @@ class AltitudeCanvas {
     for (const HourCurve& c : g.curves) {
       if (!c.labelled) continue;
       LabelFont(c.line.canvasPen);
-      const PointD at = map.At(c.pieces.front().front());
+      const PointD first = c.pieces.front().front();
+      const PointD at = map.At(first);
       const double w = surface_.TextWidth(c.label), h = LabelHeight();
-      const PointD p = numbersAbove ? PlaceWithoutOverlap(placed, {at.x - w / 2, at.y - h - 2, w, h}, {0, -h})
-                                    : PlaceWithoutOverlap(placed, {at.x - w - 4, at.y - h / 2, w, h}, {-w - 4, 0});
+      // A line that starts at the first date gets its number above (altitude dial) or
+      // left of (shepherd's dial) the scale. One that comes in later over the end of
+      // the shadow axis gets it inside, above and left of that point, clear of the
+      // scale's edge and of the line itself, which runs on to later dates.
+      const bool atFirstDate = first.x < 1e-6;
+      const PointD p = !numbersAbove ? PlaceWithoutOverlap(placed, {at.x - w - 4, at.y - h / 2, w, h}, {-w - 4, 0})
+                       : atFirstDate ? PlaceWithoutOverlap(placed, {at.x - w / 2, at.y - h - 2, w, h}, {0, -h})
+                                     : PlaceWithoutOverlap(placed, {at.x - w - 3, at.y - h - 1, w, h}, {0, -h});
       surface_.TextOut(p, c.label);
     }
   }
@@ -257,7 +264,7 @@ void DrawHorizontalAltitudeDial(DrawSurface& surface, bool onScreen, DrawingView
   for (const DateMark& d : g.dateMarks) {
     const double y = top + d.date * F;
     if (d.line) surface.Line({xF, y}, {xEnd, y});
-    if (!d.label.empty()) surface.TextOut({xF - surface.TextWidth(d.label) - 4, y - f / 2}, d.label);
+    if (!d.label.empty()) surface.TextOut({xF - surface.TextWidth(d.label) - f / 3, y - f / 2}, d.label);
   }
 
   canvas.Curves(g, map, true);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "dials/AltitudeDials.h"
+#include "text/Texts.h"
 
 namespace skiagraf {
 
@@ -72,6 +73,22 @@ DialPlotRoutine PlotRoutineFor(const DialSettings& s) {
 bool WriteDialPlot(HpglWriter& writer, const DrawingView& view, const DialSettings& s) {
   const DialPlotRoutine r = PlotRoutineFor(s);
   return r && r(writer, view, s);
+}
+
+std::string ConstructionCaption(const DialSettings& s) {
+  const char t = s.DialTypeCode;
+  std::string name;
+  if (s.UmbrellaMode && (t == 'h' || t == 'v' || t == 'i')) name = Title(4);
+  else if (t == 'v') name = Title(5);
+  else if (t == 'h') name = Title(6);
+  else if (t == 'i') name = Title(7);
+  else if (t == 'z' && s.CylinderKind == 0) name = Title(9) + Title(15);
+  else if (t == 'k') name = Title(28);
+  return Title(3) + name;
+}
+
+bool TemporalHoursChosen(const DialSettings& s) {
+  return s.DialTypeCode == 'k' ? s.TemporalHourLines : s.TemporalHours;
 }
 
 }  // namespace skiagraf

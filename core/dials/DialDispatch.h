@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "dials/PlanarDial.h"
 #include "draw/Surface.h"
 #include "model/DialSettings.h"
@@ -31,5 +33,14 @@ DialPlotRoutine PlotRoutineFor(const DialSettings& s);
 // Writes the record's dial through the plot-file table; false when there is no
 // routine or it refused.
 bool WriteDialPlot(HpglWriter& writer, const DrawingView& view, const DialSettings& s);
+
+// The caption of the drawing window for the record's dial: " Konstruktion einer "
+// followed by the type's name ("horizontalen Sonnenuhr", "Zylindersonnenuhr
+// (Hirtensonnenuhr)", ...); letters without a construction get the first part only.
+std::string ConstructionCaption(const DialSettings& s);
+
+// The temporal-hour option that the record's dial type reads: the horizontal altitude
+// dial has its own, every other type the common one.
+bool TemporalHoursChosen(const DialSettings& s);
 
 }  // namespace skiagraf

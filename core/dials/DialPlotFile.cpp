@@ -62,8 +62,12 @@ PlotSaveResult SaveDialPlotFile(const DialSettings& s, const DialPlotRequest& r)
   PlotSaveOptions options;
   options.lineWeight = r.lineWeight;
   options.dxfUnitScale = DxfUnitScaleForDialType(s.DialTypeCode);
-  return SavePlotFileUnlessRefused(
+  PlotSaveResult result = SavePlotFileUnlessRefused(
       [&](HpglWriter& writer) { return WriteRequestedDialPlot(writer, s, r, list); }, r.format, r.fileName, options);
+  // The list replaces an older one only beside a saved plot file.
+  if (result.saved && file && !file->Commit())
+    Ui().ShowMessage(Caption(CaptionKind::Error), r.coordinateFileName + " :\n\r" + Message(53), MessageIcon::Error);
+  return result;
 }
 
 }  // namespace skiagraf

@@ -46,8 +46,9 @@ bool WriteRequestedDialPlot(HpglWriter& writer, const DialSettings& s, const Dia
 
 // Saves the plot file: opens the coordinate list when chosen, converts the screen
 // positions to page units, writes HPGL (or HPGL into the temporary file and then
-// the DXF), and reports as the save workflow does. A dial that its routine refuses
-// leaves no file.
+// the DXF), and reports as the save workflow does. A dial that its routine refuses,
+// or a save that fails, leaves no new file and existing ones (plot file and list) as
+// they were.
 PlotSaveResult SaveDialPlotFile(const DialSettings& s, const DialPlotRequest& request);
 
 }  // namespace skiagraf

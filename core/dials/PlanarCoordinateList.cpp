@@ -13,16 +13,15 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 }
 
-CoordinateListFile::CoordinateListFile(const std::string& fileName)
-    : out_(fileName, std::ios::binary | std::ios::trunc) {
-  if (!out_) throw std::runtime_error("cannot create " + fileName);
+CoordinateListFile::CoordinateListFile(const std::string& fileName) : file_(fileName) {
+  if (!file_.IsOpen()) throw std::runtime_error("cannot create " + fileName);
 }
 
 void CoordinateListFile::Write(const std::string& utf8) {
   const std::string bytes = Utf8ToCp1252(utf8);
-  out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out_.flush();
-  if (!out_) throw std::runtime_error("write error on the coordinate list");
+  std::ostream& out = file_.Stream();
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("write error on the coordinate list");
 }
 
 PlanarCoordinateList::PlanarCoordinateList(CoordinateListTarget& target, PointD footOnPage, int k)

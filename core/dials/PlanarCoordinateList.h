@@ -1,10 +1,10 @@
 #pragma once
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "draw/Surface.h"
+#include "model/TextFile.h"
 
 namespace skiagraf {
 
@@ -18,15 +18,19 @@ class CoordinateListTarget {
   virtual void HeaderDone() {}
 };
 
-// The listing as a text file in Windows-1252. Creating the file truncates it; a file
-// that cannot be created or written throws std::runtime_error.
+// The listing as a text file in Windows-1252. It is written beside the file it
+// replaces and takes that file's place on Commit, when the plot file has been saved;
+// an abandoned save leaves an existing list as it was. A file that cannot be created
+// or written throws std::runtime_error.
 class CoordinateListFile : public CoordinateListTarget {
  public:
   explicit CoordinateListFile(const std::string& fileName);
   void Write(const std::string& utf8) override;
+  // Puts the list in place; false when that fails.
+  bool Commit() { return file_.Commit(); }
 
  private:
-  std::ofstream out_;
+  ReplacementFile file_;
 };
 
 // The numbers of a planar dial in millimetres relative to the gnomon foot (y up),

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 
 namespace skiagraf {
 
@@ -42,6 +41,23 @@ std::string Dash(LineStyle style, double width) {
     case LineStyle::Solid: break;
   }
   return "";
+}
+
+// The ascent of a face in font heights: the baseline lies this far below the top of
+// the text cell. The values are those of the metric-compatible faces that stand in
+// for Arial, Times New Roman and Courier New on a Linux desktop.
+double AscentOf(const std::string& face) {
+  if (face == "Arial") return 0.905;
+  if (face == "Times New Roman" || face == "MS Serif") return 0.891;
+  if (face == "Courier" || face == "Courier New") return 0.833;
+  return 0.9;
+}
+
+// The face followed by a generic family, for readers that do not have it.
+std::string FontFamilies(const std::string& face) {
+  if (face == "Times New Roman" || face == "MS Serif") return face + ", serif";
+  if (face == "Courier" || face == "Courier New") return face + ", monospace";
+  return face + ", sans-serif";
 }
 
 }  // namespace
@@ -147,9 +163,13 @@ void SvgSurface::FloodFill(PointD seed, Rgb border) {
 
 void SvgSurface::TextOut(PointD anchor, const std::string& utf8) {
   Flush();
-  body_ << "<text x=\"" << Num(anchor.x) << "\" y=\"" << Num(anchor.y) << "\" font-family=\""
-        << XmlEscaped(font_.face) << "\" font-size=\"" << Num(font_.height) << "\" fill=\"" << Color(font_.color)
-        << "\" dominant-baseline=\"text-before-edge\"";
+  // The anchor is the top-left corner of the text cell. SVG places text by its
+  // baseline (readers differ in honouring other alignments), so the baseline is put
+  // one ascent below the anchor, and a rotation turns the text about the anchor.
+  const double baseline = anchor.y + AscentOf(font_.face) * font_.height;
+  body_ << "<text x=\"" << Num(anchor.x) << "\" y=\"" << Num(baseline) << "\" font-family=\""
+        << XmlEscaped(FontFamilies(font_.face)) << "\" font-size=\"" << Num(font_.height) << "\" fill=\""
+        << Color(font_.color) << "\"";
   if (font_.bold) body_ << " font-weight=\"bold\"";
   if (font_.italic) body_ << " font-style=\"italic\"";
   if (font_.angle != 0)
@@ -172,14 +192,6 @@ std::string SvgSurface::Document() {
       << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n"
       << body_.str() << "</svg>\n";
   return doc.str();
-}
-
-bool SvgSurface::Save(const std::string& path) {
-  std::ofstream f(path, std::ios::binary);
-  if (!f) return false;
-  f << Document();
-  f.close();
-  return static_cast<bool>(f);
 }
 
 }  // namespace skiagraf

@@ -10,7 +10,8 @@ namespace skiagraf {
 
 // A drawing surface that writes an SVG document: lines as paths with the pen's colour,
 // width and dash, shapes with the brush, texts as UTF-8 text elements with the font
-// face, size, weight and rotation. Consecutive line segments of one pen form one path.
+// face, size, weight and rotation, placed by their baseline so that every reader puts
+// them where the canvas does. Consecutive line segments of one pen form one path.
 // Text metrics are estimated from the font height (0.55 of the height per character).
 // SVG has no flood fill: a fill request is kept as a comment at its seed point.
 class SvgSurface : public DrawSurface {
@@ -35,8 +36,6 @@ class SvgSurface : public DrawSurface {
 
   // The complete document (the open path is closed first).
   std::string Document();
-  // Writes the document; false when the file cannot be written.
-  bool Save(const std::string& path);
 
  private:
   void Flush();

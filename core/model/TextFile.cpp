@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -43,57 +42,64 @@ std::optional<std::vector<std::string>> LoadTextLines(const fs::path& path) {
   return SplitTextLines(Cp1252ToUtf8(bytes));
 }
 
-namespace {
-
-bool WriteAll(int fd, const std::string& data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (n == 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-}  // namespace
-
 bool SaveTextLines(const fs::path& path, const std::vector<std::string>& lines) {
   std::string data;
   for (const std::string& line : lines) {
     data += Utf8ToCp1252(line);
     data += "\r\n";
   }
+  return SaveFileBytes(path, data);
+}
 
+bool SaveFileBytes(const fs::path& path, std::string_view bytes) {
+  ReplacementFile file(path);
+  if (!file.IsOpen()) return false;
+  file.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return file.Commit();
+}
+
+ReplacementFile::ReplacementFile(const fs::path& target) : target_(target) {
   std::error_code ec;
-  fs::path target = path;
   // Replace the file a link points to, not the link.
-  if (fs::is_symlink(target, ec)) {
-    const fs::path resolved = fs::weakly_canonical(target, ec);
-    if (!ec) target = resolved;
+  if (fs::is_symlink(target_, ec)) {
+    const fs::path resolved = fs::weakly_canonical(target_, ec);
+    if (!ec) target_ = resolved;
   }
-  if (fs::is_directory(target, ec)) return false;
-
-  fs::path folder = target.parent_path();
+  if (fs::is_directory(target_, ec)) return;
+  fs::path folder = target_.parent_path();
   if (folder.empty()) folder = ".";
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
+  temporary_ = (folder / ("." + target_.filename().string() + ".XXXXXX")).string();
+  fd_ = ::mkstemp(temporary_.data());
+  if (fd_ < 0) return;
+  out_.open(temporary_, std::ios::binary | std::ios::trunc);
+  if (!out_) Discard();
+}
 
+ReplacementFile::~ReplacementFile() { Discard(); }
+
+void ReplacementFile::Discard() {
+  if (fd_ < 0) return;
+  if (out_.is_open()) out_.close();
+  ::close(fd_);
+  ::unlink(temporary_.c_str());
+  fd_ = -1;
+}
+
+bool ReplacementFile::Commit() {
+  if (fd_ < 0) return false;
   // Keep the permissions of the file being replaced; a new file gets rw-r--r--.
   mode_t mode = 0644;
   struct stat old {};
-  if (::stat(target.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  if (::stat(target_.c_str(), &old) == 0) mode = old.st_mode & 07777;
 
-  bool ok = WriteAll(fd, data);
-  ok = ok && ::fsync(fd) == 0;
-  ok = ok && ::fchmod(fd, mode) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
+  out_.close();
+  bool ok = !out_.fail();
+  ok = ok && ::fsync(fd_) == 0;
+  ok = ok && ::fchmod(fd_, mode) == 0;
+  ok = (::close(fd_) == 0) && ok;
+  fd_ = -1;
+  ok = ok && ::rename(temporary_.c_str(), target_.c_str()) == 0;
+  if (!ok) ::unlink(temporary_.c_str());
   return ok;
 }
 

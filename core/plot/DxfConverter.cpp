@@ -12,6 +12,7 @@
 
 #include "base/NumberFormat.h"
 #include "base/UserInterface.h"
+#include "model/TextFile.h"
 #include "text/Encoding.h"
 #include "text/Texts.h"
 
@@ -645,14 +646,14 @@ DxfFileConversion ConvertHpglToDxf(const std::string& hpglFile, const std::strin
     return outcome;
   }
   {
-    std::ofstream out(dxfFile, std::ios::binary | std::ios::trunc);
-    if (!out) {
+    // The DXF replaces an existing file only once it is completely written.
+    ReplacementFile out(dxfFile);
+    if (!out.IsOpen()) {
       Ui().ShowMessage(Caption(CaptionKind::Error), "Das war ein Datei-Öffnungsfehler!", MessageIcon::Error);
       return outcome;
     }
-    out.write(conversion.dxf.data(), static_cast<std::streamsize>(conversion.dxf.size()));
-    out.close();
-    if (!out) {
+    out.Stream().write(conversion.dxf.data(), static_cast<std::streamsize>(conversion.dxf.size()));
+    if (!out.Commit()) {
       Ui().ShowMessage(Caption(CaptionKind::Error), dxfFile + " :\n\r" + Message(53), MessageIcon::Error);
       return outcome;
     }

@@ -1,12 +1,13 @@
 #include "plot/PlotSave.h"
 
 #include <filesystem>
-#include <stdexcept>
-#include <utility>
 #include <fstream>
+#include <stdexcept>
 #include <system_error>
+#include <utility>
 
 #include "base/UserInterface.h"
+#include "model/TextFile.h"
 #include "plot/DxfConverter.h"
 #include "text/Texts.h"
 
@@ -52,31 +53,56 @@ void ReportNotSaved(const std::string& fileName) {
 
 enum class WriteOutcome { Written, Failed, Refused };
 
-// Writes the construction into `path`; Failed (after the message) when the file
-// cannot be created or a write fails, Refused (file removed) when the construction
-// declined to draw.
-WriteOutcome WriteConstruction(const RefusablePlotConstruction& construction, const std::string& path, int k,
+// Runs the construction into the stream; Failed (after the message) when a write
+// fails, Refused when the construction declined to draw.
+WriteOutcome WriteConstruction(const RefusablePlotConstruction& construction, std::ostream& out, int k,
                                int lineWeight, const std::string& shownName) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    ReportNotSaved(shownName);
-    return WriteOutcome::Failed;
-  }
   try {
     HpglWriter writer(out, k, lineWeight);
     ScopedPlotFile open(writer);
-    const bool drawn = construction(writer);
-    out.close();
-    if (!drawn) {
-      RemoveIfPresent(path);
-      return WriteOutcome::Refused;
-    }
-    if (!out) throw std::runtime_error("close failed");
+    if (!construction(writer)) return WriteOutcome::Refused;
+    out.flush();
+    if (!out) throw std::runtime_error("write error on the plot file");
   } catch (const std::exception&) {
     ReportNotSaved(shownName);
     return WriteOutcome::Failed;
   }
   return WriteOutcome::Written;
+}
+
+// An HPGL file: written beside the target and put in its place only when the whole
+// construction has been written, so that a refused dial or a failed write leaves an
+// existing file as it was.
+WriteOutcome WriteHpglFile(const RefusablePlotConstruction& construction, const std::string& path, int lineWeight) {
+  ReplacementFile file(path);
+  if (!file.IsOpen()) {
+    ReportNotSaved(path);
+    return WriteOutcome::Failed;
+  }
+  const WriteOutcome outcome = WriteConstruction(construction, file.Stream(), 1, lineWeight, path);
+  if (outcome != WriteOutcome::Written) return outcome;
+  if (!file.Commit()) {
+    ReportNotSaved(path);
+    return WriteOutcome::Failed;
+  }
+  return WriteOutcome::Written;
+}
+
+// The temporary HPGL file of a DXF save; the file itself is removed by its owner.
+WriteOutcome WriteTemporaryFile(const RefusablePlotConstruction& construction, const std::string& path,
+                                int lineWeight, const std::string& shownName) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    ReportNotSaved(shownName);
+    return WriteOutcome::Failed;
+  }
+  const WriteOutcome outcome = WriteConstruction(construction, out, hpgl::kDxfMultiplier, lineWeight, shownName);
+  out.close();
+  if (outcome == WriteOutcome::Written && !out) {
+    ReportNotSaved(shownName);
+    return WriteOutcome::Failed;
+  }
+  return outcome;
 }
 
 }  // namespace
@@ -161,8 +187,7 @@ PlotSaveResult SavePlotFileUnlessRefused(const RefusablePlotConstruction& constr
   result.fileName = fileName;
   SetCurrentPlotFileName(fileName);
   if (format == PlotFormat::Hpgl) {
-    if (WriteConstruction(construction, fileName, 1, options.lineWeight, fileName) != WriteOutcome::Written)
-      return result;
+    if (WriteHpglFile(construction, fileName, options.lineWeight) != WriteOutcome::Written) return result;
     Ui().ShowMessage(Caption(CaptionKind::Information),
                      "\r\n       File " + SplitFolder(fileName).second + " saved!     ", MessageIcon::Information);
     result.saved = true;
@@ -173,10 +198,8 @@ PlotSaveResult SavePlotFileUnlessRefused(const RefusablePlotConstruction& constr
   // written; the HPGL then goes to a second temporary name.
   if (temporary == fileName) temporary += "$";
   TemporaryFile hpgl(temporary);
-  if (WriteConstruction(construction, hpgl.Path(), hpgl::kDxfMultiplier, options.lineWeight, fileName) !=
-      WriteOutcome::Written) {
+  if (WriteTemporaryFile(construction, hpgl.Path(), options.lineWeight, fileName) != WriteOutcome::Written)
     return result;
-  }
   DxfFileConversion conversion = ConvertHpglToDxf(hpgl.Path(), fileName, options.lineWeight, options.dxfUnitScale);
   result.conversionLog = std::move(conversion.log);
   result.saved = conversion.written && conversion.converted;

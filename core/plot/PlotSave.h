@@ -70,17 +70,21 @@ struct PlotSaveResult {
 
 // Writes the construction into a plot file. The construction gets the open writer
 // (unit multiplier 1 for HPGL, 25 for DXF) and may also use WriteHpgl. HPGL: the
-// file is `fileName`. DXF: the HPGL goes to the temporary file beside `fileName`,
-// is converted into `fileName`, and the temporary file is always removed. Reports
-// " saved!" (HPGL), the converter's messages (DXF), or message 53 when the file
-// cannot be created or written. `fileName` becomes the current plot file name.
+// file is written beside `fileName` and takes its place only when the whole
+// construction has been written. DXF: the HPGL goes to the temporary file beside
+// `fileName`, is converted, and the DXF takes the place of `fileName` only when it is
+// completely written; the temporary file is always removed. So an existing file is
+// never lost to a failed save. Reports " saved!" (HPGL), the converter's messages
+// (DXF), or message 53 when the file cannot be created or written. `fileName` becomes
+// the current plot file name.
 using PlotConstruction = std::function<void(HpglWriter&)>;
 PlotSaveResult SavePlotFile(const PlotConstruction& construction, PlotFormat format, const std::string& fileName,
                             const PlotSaveOptions& options = {});
 
 // As SavePlotFile, for a construction that may refuse to draw: it returns false after
-// it has told the user why (and has written nothing). Then no file is left behind,
-// nothing is converted and nothing is reported as saved.
+// it has told the user why (and has written nothing). Then an existing file keeps
+// its content, no new file is left behind, nothing is converted and nothing is
+// reported as saved.
 using RefusablePlotConstruction = std::function<bool(HpglWriter&)>;
 PlotSaveResult SavePlotFileUnlessRefused(const RefusablePlotConstruction& construction, PlotFormat format,
                                          const std::string& fileName, const PlotSaveOptions& options = {});

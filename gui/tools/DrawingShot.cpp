@@ -1,6 +1,10 @@
 // Opens the program's main window with the drawing window of a design and saves a
 // picture of the screen (run by hand under a virtual display, to look at drawings).
-//   skiagraf-drawing-shot OUT.png [h|v|i] [umbrella] [en] [lat=..] [decl=..] [incl=..] [all] [angles] [info] [print]
+//   skiagraf-drawing-shot OUT.png [h|v|i|z|k] [umbrella] [en] [lat=..] [decl=..] [incl=..] [all] [angles] [info]
+//                         [print]
+// Altitude dials: [ktemp] temporal hours of the altitude dial, [eot] hour lines with the
+// equation of time, [zone] time at the zone meridian, [year] the whole year on the date
+// axis, [noface] without the vertical plate, [axis=MM] the shepherd's date axis.
 #include <QApplication>
 #include <QLocale>
 #include <QPainter>
@@ -8,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "DrawingPlotHooks.h"
 #include "DrawingWindow.h"
 #include "MainWindow.h"
 #include "PainterSurface.h"
@@ -27,7 +32,10 @@ int main(int argc, char** argv) {
   bool angles = false, info = false, printPage = false;
   for (int i = 2; i < argc; ++i) {
     const QString a = argv[i];
-    if (a.size() == 1) s.DialTypeCode = a[0].toLatin1();
+    if (a.size() == 1) {
+      s.DialTypeCode = a[0].toLatin1();
+      if (s.DialTypeCode == 'z') s.CylinderKind = 0;
+    }
     else if (a == "umbrella") s.UmbrellaMode = true;
     else if (a == "en") SetCurrentLanguage(Language::English);
     else if (a.startsWith("lat=")) s.Latitude = a.mid(4).toDouble();
@@ -51,6 +59,12 @@ int main(int argc, char** argv) {
     else if (a == "lmt") s.PlanarLocalTime = true;
     else if (a == "triangle") s.PolarTriangle = true;
     else if (a.startsWith("dates=")) s.DateLineMode = a.mid(6).toLatin1()[0];
+    else if (a == "ktemp") s.TemporalHourLines = true;
+    else if (a == "eot") s.CylinderEotConstruction = true;
+    else if (a == "zone") s.LocalTime = false;
+    else if (a == "year") s.MonthScaleDouble = true;
+    else if (a == "noface") s.AddVerticalFace = false;
+    else if (a.startsWith("axis=")) s.CylinderAxisLength = a.mid(5).toInt();
     else if (a == "angles") angles = true;
     else if (a == "info") info = true;
     else if (a == "print") printPage = true;
@@ -70,6 +84,7 @@ int main(int argc, char** argv) {
   gui::QtUserInterface ui;
   ScopedUserInterface installed(ui);
   gui::RegisterDrawingWindow();
+  gui::InstallDrawingPlotHooks();
   gui::MainWindow window;
   ui.SetParent(&window);
   window.resize(1280, 1000);

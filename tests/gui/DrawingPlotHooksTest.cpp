@@ -71,5 +71,48 @@ TEST_F(DrawingPlotHooksTest, PrintButtonPrintsThePage) {
   EXPECT_TRUE(QFile::exists(pdf));
 }
 
+TEST_F(DrawingPlotHooksTest, AltitudeDialsArePrintedAndSavedThroughTheirButtons) {
+  for (const char type : {'z', 'k'}) {
+    SCOPED_TRACE(std::string(1, type));
+    DialSettings& s = Settings();
+    s.DialTypeCode = type;
+    s.CylinderKind = 0;
+    s.Latitude = 64;
+    window_ = std::make_unique<DrawingWindow>();
+    window_->resize(1100, 760);
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    window_->Konstruiere(DrawingWindow::DrawMode::Fresh);
+    QPrinter* printer = nullptr;
+    ui_.files.push_back((Folder() + "/unused.pdf").toStdString());
+    ASSERT_TRUE(PrinterFor(*window_, printer));
+    ui_.files.clear();  // the PDF file asked for when the machine has no printer
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    auto* print = window_->findChild<QPushButton*>("BitBtnDrucken");
+    // Temporal hours at 64 degrees: the print command refuses, the plot file is made.
+    s.TemporalHours = s.TemporalHourLines = true;
+    const QString refused = Folder() + "/far.pdf";
+    printer->setOutputFileName(refused);
+    print->click();
+    EXPECT_FALSE(QFile::exists(refused));
+    EXPECT_TRUE(ui_.Showed("Temporalstunden sind in dieser geogr. Breite nicht möglich!"));
+    // Without them the page is printed.
+    s.TemporalHours = s.TemporalHourLines = false;
+    const QString pdf = Folder() + "/" + QChar(type) + ".pdf";
+    printer->setOutputFileName(pdf);
+    print->click();
+    EXPECT_TRUE(QFile::exists(pdf));
+    // The HPGL button saves the plot file of the dial.
+    window_->findChild<QPushButton*>("BitBtnHPGL")->click();
+    auto* panel = window_->findChild<PlotSavePanel*>("HPGpanel");
+    ASSERT_NE(panel, nullptr);
+    const std::string file = (Folder() + "/" + QChar(type) + ".plt").toStdString();
+    ui_.files.push_back(file);
+    panel->findChild<QPushButton*>("BtnWeiter")->click();
+    EXPECT_TRUE(std::filesystem::exists(file));
+    ui_.shown.clear();
+  }
+}
+
 }  // namespace
 }  // namespace skiagraf::gui::test

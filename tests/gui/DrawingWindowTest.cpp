@@ -220,6 +220,46 @@ TEST_F(DrawingWindowTest, HintPanelNamesWhatTheMouseDoes) {
   EXPECT_TRUE(hint->text().isEmpty());
 }
 
+TEST_F(DrawingWindowTest, AltitudeDialsAreDrawnWithTheirCaptionAndWithoutThePlanarParts) {
+  struct Case {
+    char type;
+    Language language;
+    const char* caption;
+  } const cases[] = {
+      {'z', Language::German, " Konstruktion einer Zylindersonnenuhr (Hirtensonnenuhr)"},
+      {'z', Language::English, "Construction of a Cylinder Sundial (Shepherds´ Dial)"},
+      {'k', Language::German, " Konstruktion einer horizontalen Höhensonnenuhr"},
+      {'k', Language::English, "Construction of a horizontal elevation Sundial"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(1, c.type));
+    SetCurrentLanguage(c.language);
+    Settings().DialTypeCode = c.type;
+    Settings().CylinderKind = 0;
+    DrawingWindow& w = Open();
+    EXPECT_EQ(w.windowTitle().toStdString(), c.caption);
+    // Nothing to place with the mouse: no hint, and a click leaves the foot alone.
+    EXPECT_TRUE(Find<QLabel>("pWarnung")->text().isEmpty());
+    QTest::mouseClick(Find<QPushButton>("bitBtnZeichne"), Qt::LeftButton);
+    EXPECT_GT(InkedPixels(), 2000);
+    const PointD foot = w.View().foot;
+    QTest::mouseClick(Find<QWidget>("Image1"), Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    EXPECT_EQ(w.View().foot, foot);
+    EXPECT_FALSE(w.FootPlacedByUser());
+    // Style data and the angles table belong to the planar dials.
+    EXPECT_FALSE(Find<QPushButton>("BitBtnStabInfo")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>("BitBtnWinkel")->isEnabled());
+    w.sInfo();
+    w.BitBtnWinkelClick(true);
+    EXPECT_FALSE(Find<QWidget>("pStabInfo")->isVisible());
+    EXPECT_FALSE(Find<QWidget>("PWinkel")->isVisible());
+    EXPECT_EQ(w.AnglesTable(), nullptr);
+    emit Find<QMenu>("PopupZeichnen")->aboutToShow();
+    for (const char* planarOnly : {"PolstabInformationen1", "ZeichnePolDr1", "StundenlinienbiszumFupunkt1"})
+      EXPECT_FALSE(Find<QAction>(planarOnly)->isEnabled()) << planarOnly;
+  }
+}
+
 TEST_F(DrawingWindowTest, LettersWithoutAConstructionLeaveTheCanvasWhite) {
   Settings().DialTypeCode = 'q';
   DrawingWindow& w = Open();

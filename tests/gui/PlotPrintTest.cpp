@@ -13,6 +13,7 @@
 #include "GuiTestSupport.h"
 #include "PlotSavePanel.h"
 #include "RadioGroup.h"
+#include "dials/AltitudeDialGeometry.h"
 #include "dials/HourLineAngles.h"
 
 namespace skiagraf::gui::test {
@@ -119,14 +120,11 @@ int LongestRun(const QImage& image, bool horizontal) {
   return best;
 }
 
-TEST_F(GuiTest, PrintedGnomonScaleBarIsTrueSize) {
-  DialSettings& s = Settings();
-  s.DialTypeCode = 'h';
-  s.Latitude = 48;
-  s.GnomonHeight = 50;
+// The construction of the record on a page at 254 dots per inch, where one pixel is
+// 0.1 mm, with the drawing window's default canvas and placements.
+QImage TrueSizePage(DialSettings& s) {
   DrawingView view;
   DefaultPlanarPlacement(s, 1120, 790, view);
-  // A page at 254 dots per inch: one pixel is 0.1 mm.
   QImage page(2800, 2000, QImage::Format_RGB32);
   page.setDotsPerMeterX(10000);
   page.setDotsPerMeterY(10000);
@@ -136,10 +134,78 @@ TEST_F(GuiTest, PrintedGnomonScaleBarIsTrueSize) {
     PrintPageTransform(painter, 0, 0);
     DrawConstructionPage(painter, 2800, 2000, s, view, 1120, 790);
   }
+  return page;
+}
+
+// The page without its frame, which lies 50 units inside the page edge.
+QImage TrueSizePageInsideTheFrame(DialSettings& s) { return TrueSizePage(s).copy(60, 60, 2680, 1880); }
+
+TEST_F(GuiTest, PrintedGnomonScaleBarIsTrueSize) {
+  DialSettings& s = Settings();
+  s.DialTypeCode = 'h';
+  s.Latitude = 48;
+  s.GnomonHeight = 50;
   // The bar in the lower left corner: upright and base 50 mm, tick 5 mm.
-  const QImage corner = page.copy(0, 1350, 700, 650);
+  const QImage corner = TrueSizePage(s).copy(0, 1350, 700, 650);
   EXPECT_NEAR(LongestRun(corner, true), 500, 2);
   EXPECT_NEAR(LongestRun(corner, false), 500, 2);
+}
+
+TEST_F(GuiTest, AltitudeDialsPrintTheirScalesAtTrueSize) {
+  DialSettings& s = Settings();
+  s.Latitude = 47;
+  // The shepherd's dial: a date axis of 250 mm (270 reduced to the limit) is the
+  // longest line inside the frame.
+  s.DialTypeCode = 'z';
+  s.CylinderKind = 0;
+  s.CylinderAxisLength = 270;
+  EXPECT_NEAR(LongestRun(TrueSizePageInsideTheFrame(s), true), 2500, 3);
+  // The altitude dial: 180 mm of horizontal and 25 mm of vertical plate across, and
+  // 120 mm for a year along the date axis.
+  s.DialTypeCode = 'k';
+  s.HorizontalScaleLength = 180;
+  s.HorizontalAltitudeGnomon = 25;
+  s.HorizontalMonthScaleLength = 120;
+  const QImage page = TrueSizePageInsideTheFrame(s);
+  EXPECT_NEAR(LongestRun(page, true), 2050, 3);
+  const DateAxis days = AltitudeDateAxis(s);
+  EXPECT_NEAR(LongestRun(page, false), (days.last - days.first) * 1200 / 365.0, 3);
+}
+
+TEST_F(GuiTest, PrintingRefusesTemporalHoursBeyond63DegreesForTheAltitudeDials) {
+  struct Case {
+    char type;
+    double latitude;
+    bool common, ownOption;  // TemporalHours, TemporalHourLines
+    bool printed;
+  } const cases[] = {
+      {'z', 63.5, true, false, false}, {'z', -64, true, false, false}, {'z', 63, true, false, true},
+      {'k', 64, false, true, false},   {'k', 64, true, false, true},   {'k', -62, false, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(1, c.type) + " at " + std::to_string(c.latitude));
+    DialSettings& s = Settings();
+    s.DialTypeCode = c.type;
+    s.CylinderKind = 0;
+    s.Latitude = c.latitude;
+    s.TemporalHours = c.common;
+    s.TemporalHourLines = c.ownOption;
+    DrawingView view;
+    DefaultPlanarPlacement(s, 1120, 790, view);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = Folder() + "/altitude.pdf";
+    QFile::remove(pdf);
+    printer.setOutputFileName(pdf);
+    bool setUpShown = false;
+    ui_.shown.clear();
+    EXPECT_EQ(PrintConstruction(printer, s, view, 1120, 790, [&](QPrinter&) { return setUpShown = true; }),
+              c.printed);
+    EXPECT_EQ(QFile::exists(pdf), c.printed);
+    // The refusal comes before the printer is set up.
+    EXPECT_EQ(setUpShown, c.printed);
+    EXPECT_EQ(ui_.Showed("Temporalstunden sind in dieser geogr. Breite nicht möglich!"), !c.printed);
+  }
 }
 
 TEST_F(GuiTest, PrintToPdfAndCancelledSetUp) {

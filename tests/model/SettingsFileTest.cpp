@@ -810,6 +810,38 @@ TEST_F(SettingsFileTest, ADialLetterOutsideAsciiSurvivesASave) {
   EXPECT_NE(bytes.find("\r\n\xF6\r\n"), std::string::npos);
 }
 
+TEST_F(SettingsFileTest, AReplacementFileTakesThePlaceOfTheOldOneOnlyOnCommit) {
+  const auto target = Path("drawing.plt");
+  WriteBytes(target, "old");
+  auto entries = [&] { return std::distance(std::filesystem::directory_iterator(dir), {}); };
+  {
+    // Abandoned half way: the old file stays, the temporary one goes.
+    ReplacementFile file(target);
+    ASSERT_TRUE(file.IsOpen());
+    file.Stream() << "half a drawing";
+    EXPECT_EQ(entries(), 2);
+  }
+  EXPECT_EQ(Bytes(target), "old");
+  EXPECT_EQ(entries(), 1);
+  {
+    // A stream that failed cannot be committed.
+    ReplacementFile file(target);
+    file.Stream() << "a drawing";
+    file.Stream().setstate(std::ios::badbit);
+    EXPECT_FALSE(file.Commit());
+  }
+  EXPECT_EQ(Bytes(target), "old");
+  EXPECT_EQ(entries(), 1);
+  {
+    ReplacementFile file(target);
+    file.Stream() << "new";
+    EXPECT_TRUE(file.Commit());
+  }
+  EXPECT_EQ(Bytes(target), "new");
+  EXPECT_EQ(entries(), 1);
+  EXPECT_FALSE(ReplacementFile(Path("no/such/folder/x.plt")).IsOpen());
+}
+
 TEST_F(SettingsFileTest, FileIsWindows1252WithCrLf) {
   const auto target = Path("skiag.ini");
   ASSERT_TRUE(CreateSettingsFile(DefaultDialSettings(), target));

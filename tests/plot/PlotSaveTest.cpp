@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -232,6 +234,74 @@ TEST_F(PlotSaveTest, RefusedConstructionLeavesNoFileAndReportsNothing) {
         format, name.string());
     EXPECT_TRUE(r.saved);
     EXPECT_TRUE(fs::exists(name));
+    fs::remove(name);
+    ui.shown.clear();
+  }
+}
+
+// Lets the system refuse writes past `bytes` bytes, as a full disk would, while it lives.
+class FullDiskAfter {
+ public:
+  explicit FullDiskAfter(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    struct rlimit small = saved_;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FullDiskAfter() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+
+ private:
+  struct rlimit saved_ {};
+  void (*handler_)(int);
+};
+
+TEST_F(PlotSaveTest, AnExistingFileSurvivesARefusalAndAFailedWrite) {
+  for (PlotFormat format : {PlotFormat::Hpgl, PlotFormat::Dxf}) {
+    SCOPED_TRACE(PlotExtension(format));
+    const fs::path name = dir / ("dial." + PlotExtension(format));
+    const std::string old = "an earlier drawing";
+    std::ofstream(name, std::ios::binary) << old;
+    auto onlyTheOldFile = [&] {
+      EXPECT_EQ(ReadFile(name), old);
+      EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    };
+    // The construction refuses.
+    EXPECT_FALSE(SavePlotFileUnlessRefused([](HpglWriter&) { return false; }, format, name.string()).saved);
+    onlyTheOldFile();
+    // The construction fails half way.
+    auto failing = [](HpglWriter& w) {
+      w.Header();
+      throw std::runtime_error("write error on the plot file");
+    };
+    EXPECT_FALSE(SavePlotFile(failing, format, name.string()).saved);
+    onlyTheOldFile();
+    EXPECT_TRUE(ui.Showed("Datei konnte nicht gespeichert werden!"));
+    ui.shown.clear();
+    // The disk is full: for HPGL within the drawing, for DXF only when the converted
+    // drawing is written (the temporary HPGL file is complete).
+    std::string temporary;
+    auto whole = [&](HpglWriter& w) {
+      Construction(w);
+      temporary = ReadFile(dir / "skiagraf.$$$");
+    };
+    {
+      FullDiskAfter full(format == PlotFormat::Hpgl ? 100 : 1000);
+      EXPECT_FALSE(SavePlotFile(whole, format, name.string()).saved);
+    }
+    if (format == PlotFormat::Dxf) {
+      ASSERT_GE(temporary.size(), 9u);
+      EXPECT_EQ(temporary.substr(temporary.size() - 9), ";SP 0;IN;");
+    }
+    onlyTheOldFile();
+    EXPECT_FALSE(ui.shown.empty());
+    ui.shown.clear();
+    // A save that succeeds replaces the file.
+    EXPECT_TRUE(SavePlotFile(Construction, format, name.string()).saved);
+    EXPECT_NE(ReadFile(name), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove(name);
     ui.shown.clear();
   }
