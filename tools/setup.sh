@@ -13,8 +13,9 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev
   fonts-liberation fonts-dejavu-core
 )
-# The tests also open our plot files in real readers.
-test_packages=(python3-ezdxf hp2xx)
+# The tests also open our plot files in real readers, and read settings files
+# under a German locale (decimal comma) to show that "." is kept.
+test_packages=(python3-ezdxf hp2xx locales)
 
 wanted=("${packages[@]}")
 [ "$mode" = test ] && wanted+=("${test_packages[@]}")
@@ -28,6 +29,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$mode" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
 fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
