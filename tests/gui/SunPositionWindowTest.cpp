@@ -149,7 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{4, "1999-6-22", "", "45", 2, 0, "47.25", "-9.55", "-15", Language::German,
                    "--mode azimuth --date 1999-06-22 --azimuth 45 --lat 47.25 --lon -9.55 --zone -15 --lang de"},
         ReportCase{8, "1582-10-4", "", "", 2, 0, "47.25", "-9.55", "-15", Language::English,
-                   "--mode eot --date 1582-10-04 --lat 47.25 --lon -9.55 --zone -15 --lang en"}));
+                   "--mode eot --date 1582-10-04 --lat 47.25 --lon -9.55 --zone -15 --lang en"}),
+    [](const ::testing::TestParamInfo<ReportCase>& info) {
+      return "Mode" + std::to_string(info.param.mode) + "Case" + std::to_string(info.index);
+    });
 
 TEST_F(SunWindowTest, RefusesYearsOutsideTheRangeAndKeepsThePrevious) {
   Open(8);
