@@ -204,8 +204,9 @@ TEST_F(InputWindowsTest, CopiesOnSeveralPagesStayInStep) {
   for (const char* group : {"RG1", "RGs1", "RgBi"}) EXPECT_EQ(Find<RadioGroup>(&window, group)->ItemIndex(), 2);
   for (const char* chooser : {"cLinZl", "cLinZl2", "cLinZlS", "cLinZlH"})
     EXPECT_EQ(Find<QComboBox>(&window, chooser)->currentIndex(), 2);
-  emit Find<QComboBox>(&window, "cLinZlH")->activated(3);
-  EXPECT_EQ(Find<RadioGroup>(&window, "RgBi")->ItemIndex(), 3);
+  emit Find<QComboBox>(&window, "cLinZlH")->activated(0);
+  EXPECT_EQ(Settings().DateLineMode, '0');
+  EXPECT_EQ(Find<RadioGroup>(&window, "RgBi")->ItemIndex(), 0);
   EXPECT_TRUE(Find<QListWidget>(&window, "ListBox2")->property("greyed").toBool());
 }
 
@@ -222,8 +223,13 @@ TEST_F(InputWindowsTest, LanguageSwitchKeepsTheChoicesOfTheParameterWindow) {
   EXPECT_EQ(rg1->ItemIndex(), 3);
   EXPECT_EQ(rg1->Items().at(3).toStdString(), CatalogueText(127, Language::English));
   EXPECT_EQ(Find<QComboBox>(&window, "ComboAnf")->currentIndex(), 6);
-  EXPECT_EQ(Find<QComboBox>(&window, "cLinZl")->currentText().toStdString(), CatalogueText(633, Language::English));
+  // "No date lines" has no entry among the lines per month.
+  auto* perMonth = Find<QComboBox>(&window, "cLinZl");
+  EXPECT_EQ(perMonth->count(), 3);
+  EXPECT_EQ(perMonth->currentIndex(), -1);
+  EXPECT_EQ(perMonth->itemText(2).toStdString(), CatalogueText(48, Language::English));
   EXPECT_EQ(Find<QPushButton>(&window, "Button2")->text(), "Date &into List");
+  EXPECT_EQ(Find<QPushButton>(&window, "btCancel")->text().toStdString(), CatalogueText(546, Language::English));
 }
 
 TEST_F(InputWindowsTest, OwnDatesAddedInOrderAndRemoved) {
