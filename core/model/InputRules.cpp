@@ -310,7 +310,9 @@ bool DialTypeFieldExit(EntryForm& form, std::string_view name, DialSettings& s) 
       return true;
     }
     Ui().ShowMessage(Caption(CaptionKind::Error), Message(3), MessageIcon::Error);
-    field.SetText(FormatReal(s.WallInclination, 7, 2));
+    // A refused 0 gives way to the stored inclination; other entries stay for
+    // correcting.
+    if (value == 0.0) field.SetText(FormatReal(s.WallInclination, 7, 2));
     field.Focus();
     return false;
   }

@@ -169,6 +169,11 @@ TEST_F(InputRulesTest, DialTypeFieldChecks) {
   form["Edit2"].SetText("0");
   EXPECT_FALSE(DialTypeFieldExit(form, "Edit2", s));
   EXPECT_EQ(form["Edit2"].Text(), "  90.00");  // the vertical dial left 90
+  // Any other refused inclination stays in the field for correcting.
+  form["Edit2"].SetText("176");
+  EXPECT_FALSE(DialTypeFieldExit(form, "Edit2", s));
+  EXPECT_EQ(form["Edit2"].Text(), "176");
+  EXPECT_DOUBLE_EQ(s.WallInclination, 90.0);
   // The shepherd's dial takes whole millimetres.
   SelectDialType(s, 'z');
   FillDialTypeFields(form, s);
