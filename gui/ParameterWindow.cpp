@@ -92,6 +92,7 @@ ParameterWindow::ParameterWindow(MainWindow* frame, QWidget* parent)
   SetTag(this, kWindowTag);
   DialSettings& s = Settings();
   ApplyParameterExpertRules(s);
+  DeriveHabermelGnomon(s);
   BuildPages();
   FillParameterFields(form_, s);
   ShowDates();

@@ -438,6 +438,12 @@ void ApplyParameterExpertRules(DialSettings& s) {
   s.RingHoleOffsetMax = s.Obliquity / 2.0;
 }
 
+void DeriveHabermelGnomon(DialSettings& s) {
+  const int kind = s.AltitudeDialKind == 2 ? 2 : 1;
+  s.AltitudeGnomonLength = HabermelGnomonFromDiameter(s.HabermelDiameter, s.Latitude, s.Obliquity, kind);
+  if (s.AltitudeGnomonLength == 0.0) s.AltitudeGnomonLength = 3.0625;
+}
+
 void SelectQuadrantDateScale(DialSettings& s, int item) {
   if (item < 0 || item > 2) return;
   s.QuadrantDateScale = item;
@@ -671,11 +677,7 @@ void FillParameterFields(EntryForm& form, const DialSettings& s) {
   for (const ParamField& f : ParamFields())
     if (EntryField* e = form.Find(f.name)) e->SetText(FieldText(f, s));
   DialSettings copy = s;
-  // The Habermel gnomon shown follows from the diameter (signed latitude).
-  const int kind = s.AltitudeDialKind == 2 ? 2 : 1;
-  double gnomon = HabermelGnomonFromDiameter(s.HabermelDiameter, s.Latitude, s.Obliquity, kind);
-  if (gnomon == 0.0) gnomon = 3.0625;
-  if (EntryField* e = form.Find("EdHabermel")) e->SetText(Trimmed(FormatReal(gnomon, 5, 1)));
+  ShowHabermelGnomon(form, s);
   if (EntryField* e = form.Find("Edit1"))
     e->SetText(s.CylinderKind == 2 ? Trimmed(FormatReal(s.PolarCylinderGnomon, 8, 2))
                                    : std::to_string(s.CylinderGnomonLength));

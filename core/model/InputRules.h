@@ -100,6 +100,10 @@ ParameterPage PageFor(const DialSettings& s);
 // ring-hole offsets 0 and epsilon/2.
 void ApplyParameterExpertRules(DialSettings& s);
 
+// On opening the parameter window the Habermel gnomon is derived from the diameter
+// (signed latitude; the quadrant counts as kind 1); a gnomon of 0 becomes 3.0625.
+void DeriveHabermelGnomon(DialSettings& s);
+
 // The date scale of the quadrant; the stereographic scale (2) forces local time.
 void SelectQuadrantDateScale(DialSettings& s, int item);
 // The item of the plane-orientation groups of the two-position dials (0 .. 2).

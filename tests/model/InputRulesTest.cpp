@@ -189,6 +189,20 @@ TEST_F(InputRulesTest, HabermelGnomonAndDiameterInBothDirections) {
   for (int kind : {1, 2})
     EXPECT_NEAR(HabermelDiameterFromGnomon(HabermelGnomonFromDiameter(150, 47.25, 23.44, kind), 47.25, 23.44, kind),
                 150.0, 1e-9);
+  // Opening the parameter window derives the gnomon from the diameter and shows it.
+  s.Latitude = 47.25;
+  s.Obliquity = 23.44;
+  s.AltitudeDialKind = 2;
+  s.HabermelDiameter = 190;
+  s.AltitudeGnomonLength = 0;
+  DeriveHabermelGnomon(s);
+  EXPECT_NEAR(s.AltitudeGnomonLength, 38.61, 0.01);
+  FillParameterFields(form, s);
+  EXPECT_EQ(form["EdHabermel"].Text(), "38.6");
+  s.HabermelDiameter = 15;  // no gnomon at all
+  DeriveHabermelGnomon(s);
+  EXPECT_EQ(s.AltitudeGnomonLength, 3.0625);
+  s.HabermelDiameter = 200;
   // Leaving the gnomon field of the quadrant page recomputes the diameter.
   s.Latitude = 47.25;
   s.Obliquity = 23.44;
