@@ -509,7 +509,9 @@ void ParameterWindow::BuildCylinderPage(QWidget* page) {
 }
 
 void ParameterWindow::BuildAltitudePage(QWidget* page) {
-  auto* row = new QHBoxLayout(page);
+  auto* outer = new QVBoxLayout(page);
+  auto* row = new QHBoxLayout;
+  outer->addLayout(row);
   QVBoxLayout* left = Column(row);
   QGroupBox* size = Box(page, "GroupHoehe", 508);
   Entry(size, "hEdit1", 131);
@@ -529,8 +531,10 @@ void ParameterWindow::BuildAltitudePage(QWidget* page) {
   QGroupBox* times = Box(page, "GroupZeitenH", 520);
   ChooserRow(times, 115, {"hCEdAnf", "hCEdEnd", "hCStund"});
   ChooserRow(times, 119, {"hcEdtAnf", "hcEdtEnd", "hctStund"});
-  right->addWidget(times);
   right->addStretch();
+  // The time ranges below both columns.
+  outer->addWidget(times, 0, Qt::AlignLeft);
+  outer->addStretch();
 }
 
 void ParameterWindow::BuildRingPage(QWidget* page) {
