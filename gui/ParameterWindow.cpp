@@ -429,7 +429,7 @@ void ParameterWindow::BuildQuadrantPage(QWidget* page) {
   RadioGroup* arc = Radio(quadrant, "RgQ2", FlagItem(&S::SummerArcOutside, 0), SetFlagItem(&S::SummerArcOutside, 0));
   SetRadioTexts(arc, TextSource::Catalogue, 148, 2, 501);
   right->addWidget(arc);
-  RadioGroup* time = Radio(quadrant, "rgQuad", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* time = Radio(quadrant, "rgQuad", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(time, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(time);
   QGroupBox* times = Box(quadrant, "GroupZeitenQ", 520);
@@ -476,7 +476,7 @@ void ParameterWindow::BuildCylinderPage(QWidget* page) {
   RadioGroup* kind3 = Radio(page, "rgZ3", TimeKindItem, SetTimeKindItem);
   SetRadioTexts(kind3, TextSource::Phrase, 4, 3, 552);
   right->addWidget(kind3);
-  RadioGroup* zone = Radio(page, "rgZyl", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* zone = Radio(page, "rgZyl", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(zone, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(zone);
   // The hour lines with equation of time of the polar-style cylinder.
@@ -612,7 +612,7 @@ void ParameterWindow::BuildAzimuthalPage(QWidget* page) {
   left->addWidget(zodiac);
   left->addStretch();
   QVBoxLayout* right = Column(row);
-  RadioGroup* time = Radio(page, "RgA1", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* time = Radio(page, "RgA1", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(time, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(time);
   RadioGroup* arc = Radio(page, "RgA2", FlagItem(&S::SummerArcOutside, 0), SetFlagItem(&S::SummerArcOutside, 0));
@@ -690,7 +690,7 @@ void ParameterWindow::BuildBiazimuthalPage(QWidget* page) {
   ChooserRow(plane, 586, {"cLinZl"});
   right->addWidget(plane);
   right->addWidget(PlaneOrientation(group, "RgBiazi"));
-  RadioGroup* zone = Radio(group, "RgAzCo", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* zone = Radio(group, "RgAzCo", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(zone, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(zone);
   RadioGroup* position =
@@ -709,7 +709,7 @@ void ParameterWindow::BuildMeanTimePage(QWidget* page) {
   QHBoxLayout* row = TwoPositionGroup(page, "GroupHoll", group);
   QVBoxLayout* left = Column(row);
   left->addWidget(PlaceA(group, "GroupPositionHoll", 178, "b"));
-  RadioGroup* zone = Radio(group, "RgAzCo2", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* zone = Radio(group, "RgAzCo2", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(zone, TextSource::Catalogue, 513, 2, 495);
   left->addWidget(zone);
   left->addStretch();

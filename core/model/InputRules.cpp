@@ -444,6 +444,12 @@ void DeriveHabermelGnomon(DialSettings& s) {
   if (s.AltitudeGnomonLength == 0.0) s.AltitudeGnomonLength = 3.0625;
 }
 
+void SelectZoneTimeItem(DialSettings& s, int item) {
+  if (item != 0 && item != 1) return;
+  s.ZoneTime = item == 1;
+  s.LocalTime = !s.ZoneTime;
+}
+
 void SelectQuadrantDateScale(DialSettings& s, int item) {
   if (item < 0 || item > 2) return;
   s.QuadrantDateScale = item;

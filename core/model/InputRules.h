@@ -104,6 +104,10 @@ void ApplyParameterExpertRules(DialSettings& s);
 // (signed latitude; the quadrant counts as kind 1); a gnomon of 0 becomes 3.0625.
 void DeriveHabermelGnomon(DialSettings& s);
 
+// A choice between "Ortszeit" (0) and "Zonenzeit" (1): ZoneTime, and LocalTime as
+// its complement.
+void SelectZoneTimeItem(DialSettings& s, int item);
+
 // The date scale of the quadrant; the stereographic scale (2) forces local time.
 void SelectQuadrantDateScale(DialSettings& s, int item);
 // The item of the plane-orientation groups of the two-position dials (0 .. 2).

@@ -194,6 +194,15 @@ TEST_F(InputWindowsTest, CopiesOnSeveralPagesStayInStep) {
   EXPECT_EQ(Settings().EotHourInterval, '6');
   EXPECT_EQ(Find<QComboBox>(&window, "CEotStund")->currentIndex(), 4);
 
+  // Local or zone time: every such choice follows, and local time is the complement.
+  Click(&window, "RgA1_1");
+  EXPECT_TRUE(Settings().ZoneTime);
+  EXPECT_FALSE(Settings().LocalTime);
+  EXPECT_EQ(Find<RadioGroup>(&window, "rgQuad")->ItemIndex(), 1);
+  Click(&window, "rgQuad_0");
+  EXPECT_TRUE(Settings().LocalTime);
+  EXPECT_EQ(Find<RadioGroup>(&window, "RgAzCo")->ItemIndex(), 0);
+
   Click(&window, "chB5S");  // Babylonian hours on the umbrella page
   EXPECT_TRUE(Settings().BabylonianHours);
   for (const char* copy : {"ChB5", "ChB5z", "ChB5r", "ChB5a"}) EXPECT_TRUE(Find<QCheckBox>(&window, copy)->isChecked());

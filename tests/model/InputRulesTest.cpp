@@ -316,6 +316,13 @@ TEST_F(InputRulesTest, RulesOfThePageChoices) {
   ApplyParameterExpertRules(s);
   EXPECT_EQ(s.RingHoleOffset, 0.0);
   EXPECT_DOUBLE_EQ(s.RingHoleOffsetMax, 11.72);
+  // The local/zone choices set local time as the complement of zone time.
+  SelectZoneTimeItem(s, 1);
+  EXPECT_TRUE(s.ZoneTime);
+  EXPECT_FALSE(s.LocalTime);
+  SelectZoneTimeItem(s, 0);
+  EXPECT_FALSE(s.ZoneTime);
+  EXPECT_TRUE(s.LocalTime);
   // The stereographic scale of the quadrant forces local time.
   s.ZoneTime = true;
   s.LocalTime = false;
