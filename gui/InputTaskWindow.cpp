@@ -10,7 +10,6 @@ namespace skiagraf::gui {
 
 namespace {
 constexpr int kNextStepTag = 1;  // " &Nächstes... >"
-constexpr int kCancelTag = 8;    // " Abbru&ch"
 constexpr int kStepTitle = 12;   // "Sonnenuhr erstellen, Teil "
 }  // namespace
 
@@ -19,14 +18,14 @@ InputTaskWindow::InputTaskWindow(const QString& name, int helpContext, int step,
 
 bool InputTaskWindow::Guided() const { return frame_ && frame_->Wizard() != MainWindow::WizardState::None; }
 
-void InputTaskWindow::MakeStepButtons(const char* closeName, int closeTag) {
+void InputTaskWindow::MakeStepButtons(const char* closeName, int closeTag, int cancelTag) {
   closeTag_ = closeTag;
   close_ = new QPushButton(this);
   close_->setObjectName(closeName);
   SetTag(close_, closeTag);
   cancel_ = new QPushButton(this);
   cancel_->setObjectName("btCancel");
-  SetTag(cancel_, kCancelTag);
+  SetTag(cancel_, cancelTag);
   connect(cancel_, &QPushButton::clicked, this, &InputTaskWindow::CancelStep);
 }
 

@@ -32,8 +32,9 @@ class InputTaskWindow : public TaskWindow, public Recaptionable {
   bool Guided() const;
   // True while the window is being closed after its check or by cancelling.
   bool Leaving() const { return skipCheck_; }
-  // Creates the close button (named `closeName`, caption `closeTag`) and "btCancel".
-  void MakeStepButtons(const char* closeName, int closeTag);
+  // Creates the close button (named `closeName`, caption `closeTag`) and "btCancel"
+  // (caption `cancelTag`, " Abbru&ch" unless given).
+  void MakeStepButtons(const char* closeName, int closeTag, int cancelTag = 8);
   // Button captions, the cancel button's visibility and, in the guided creation, the
   // title "Sonnenuhr erstellen, Teil <step>".
   void RecaptionStep();

@@ -92,6 +92,7 @@ ParameterWindow::ParameterWindow(MainWindow* frame, QWidget* parent)
   SetTag(this, kWindowTag);
   DialSettings& s = Settings();
   ApplyParameterExpertRules(s);
+  DeriveHabermelGnomon(s);
   BuildPages();
   FillParameterFields(form_, s);
   ShowDates();
@@ -218,7 +219,7 @@ void ParameterWindow::BuildPages() {
 
   QWidget* dateBox = BuildDateBox();
 
-  MakeStepButtons("BitBtn1", 545);
+  MakeStepButtons("BitBtn1", 545, 546);  // " Schliessen", "  &Abbruch"
   connect(close_, &QPushButton::clicked, this, &ParameterWindow::CloseOrNext);
 
   auto* notes = new QVBoxLayout;
@@ -420,15 +421,15 @@ void ParameterWindow::BuildQuadrantPage(QWidget* page) {
   Check(size, "chBqTemp", 581, &S::TemporalHourLines);
   Check(size, "ChbZ3", 575, &S::MeanTimeConstruction);
   left->addWidget(size);
-  RadioGroup* scale = Radio(quadrant, "rgZodiak", IntItem(&S::QuadrantDateScale), SetIntItem(&S::QuadrantDateScale));
+  RadioGroup* scale = Radio(quadrant, "rgZodiak", IntItem(&S::QuadrantDateScale), SelectQuadrantDateScale);
   SetRadioTexts(scale, TextSource::Catalogue, 210, 3, 576);
   left->addWidget(scale);
   left->addStretch();
   QVBoxLayout* right = Column(row);
   RadioGroup* arc = Radio(quadrant, "RgQ2", FlagItem(&S::SummerArcOutside, 0), SetFlagItem(&S::SummerArcOutside, 0));
-  SetRadioTexts(arc, TextSource::Catalogue, 148, 2, 137);
+  SetRadioTexts(arc, TextSource::Catalogue, 148, 2, 501);
   right->addWidget(arc);
-  RadioGroup* time = Radio(quadrant, "rgQuad", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* time = Radio(quadrant, "rgQuad", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(time, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(time);
   QGroupBox* times = Box(quadrant, "GroupZeitenQ", 520);
@@ -468,14 +469,14 @@ void ParameterWindow::BuildCylinderPage(QWidget* page) {
   Check(size, "ChB6z", 103, &S::ItalianHours);
   left->addWidget(size);
   RadioGroup* months = Radio(page, "RGZ1", FlagItem(&S::MonthScaleDouble, 1), SetFlagItem(&S::MonthScaleDouble, 1));
-  SetRadioTexts(months, TextSource::Phrase, 29, 2, 364);
+  SetRadioTexts(months, TextSource::Phrase, 29, 2, 574);
   left->addWidget(months);
   left->addStretch();
   QVBoxLayout* right = Column(row);
   RadioGroup* kind3 = Radio(page, "rgZ3", TimeKindItem, SetTimeKindItem);
   SetRadioTexts(kind3, TextSource::Phrase, 4, 3, 552);
   right->addWidget(kind3);
-  RadioGroup* zone = Radio(page, "rgZyl", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* zone = Radio(page, "rgZyl", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(zone, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(zone);
   // The hour lines with equation of time of the polar-style cylinder.
@@ -508,7 +509,9 @@ void ParameterWindow::BuildCylinderPage(QWidget* page) {
 }
 
 void ParameterWindow::BuildAltitudePage(QWidget* page) {
-  auto* row = new QHBoxLayout(page);
+  auto* outer = new QVBoxLayout(page);
+  auto* row = new QHBoxLayout;
+  outer->addLayout(row);
   QVBoxLayout* left = Column(row);
   QGroupBox* size = Box(page, "GroupHoehe", 508);
   Entry(size, "hEdit1", 131);
@@ -518,7 +521,7 @@ void ParameterWindow::BuildAltitudePage(QWidget* page) {
   Check(size, "hChBZ2", 588, &S::AddVerticalFace);
   left->addWidget(size);
   RadioGroup* months = Radio(page, "hRGZ1", FlagItem(&S::MonthScaleDouble, 1), SetFlagItem(&S::MonthScaleDouble, 1));
-  SetRadioTexts(months, TextSource::Phrase, 29, 2, 364);
+  SetRadioTexts(months, TextSource::Phrase, 29, 2, 574);
   left->addWidget(months);
   left->addStretch();
   QVBoxLayout* right = Column(row);
@@ -528,8 +531,10 @@ void ParameterWindow::BuildAltitudePage(QWidget* page) {
   QGroupBox* times = Box(page, "GroupZeitenH", 520);
   ChooserRow(times, 115, {"hCEdAnf", "hCEdEnd", "hCStund"});
   ChooserRow(times, 119, {"hcEdtAnf", "hcEdtEnd", "hctStund"});
-  right->addWidget(times);
   right->addStretch();
+  // The time ranges below both columns.
+  outer->addWidget(times, 0, Qt::AlignLeft);
+  outer->addStretch();
 }
 
 void ParameterWindow::BuildRingPage(QWidget* page) {
@@ -607,7 +612,7 @@ void ParameterWindow::BuildAzimuthalPage(QWidget* page) {
   left->addWidget(zodiac);
   left->addStretch();
   QVBoxLayout* right = Column(row);
-  RadioGroup* time = Radio(page, "RgA1", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* time = Radio(page, "RgA1", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(time, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(time);
   RadioGroup* arc = Radio(page, "RgA2", FlagItem(&S::SummerArcOutside, 0), SetFlagItem(&S::SummerArcOutside, 0));
@@ -657,8 +662,7 @@ QGroupBox* ParameterWindow::PlaceA(QWidget* group, const char* name, int tag, co
 // Horizontal, vertical or inclining plane of the two-position dials.
 RadioGroup* ParameterWindow::PlaneOrientation(QWidget* group, const char* name) {
   RadioGroup* orientation = Radio(
-      group, name, [](const S& s) { return s.ConeOrientation >= 0 && s.ConeOrientation <= 2 ? s.ConeOrientation : -1; },
-      SetIntItem(&S::ConeOrientation));
+      group, name, ConeOrientationItem, SetIntItem(&S::ConeOrientation));
   SetRadioTexts(orientation, TextSource::Phrase, 22, 3, 611);
   return orientation;
 }
@@ -686,7 +690,7 @@ void ParameterWindow::BuildBiazimuthalPage(QWidget* page) {
   ChooserRow(plane, 586, {"cLinZl"});
   right->addWidget(plane);
   right->addWidget(PlaneOrientation(group, "RgBiazi"));
-  RadioGroup* zone = Radio(group, "RgAzCo", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* zone = Radio(group, "RgAzCo", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(zone, TextSource::Catalogue, 513, 2, 495);
   right->addWidget(zone);
   RadioGroup* position =
@@ -705,7 +709,7 @@ void ParameterWindow::BuildMeanTimePage(QWidget* page) {
   QHBoxLayout* row = TwoPositionGroup(page, "GroupHoll", group);
   QVBoxLayout* left = Column(row);
   left->addWidget(PlaceA(group, "GroupPositionHoll", 178, "b"));
-  RadioGroup* zone = Radio(group, "RgAzCo2", FlagItem(&S::ZoneTime, 1), SetFlagItem(&S::ZoneTime, 1));
+  RadioGroup* zone = Radio(group, "RgAzCo2", FlagItem(&S::ZoneTime, 1), SelectZoneTimeItem);
   SetRadioTexts(zone, TextSource::Catalogue, 513, 2, 495);
   left->addWidget(zone);
   left->addStretch();
@@ -743,7 +747,7 @@ void ParameterWindow::BuildSawyerPage(QWidget* page) {
   layout->addStretch();
   QVBoxLayout* left = Column(row);
   QGroupBox* sawyer = Box(page, "GroupSawyer", 516);
-  Entry(sawyer, "EdSawyer", 533);
+  Entry(sawyer, "EdSawyer", 130);
   Entry(sawyer, "EdSWi", 623);
   Entry(sawyer, "EdSaw", 735, 100);
   Entry(sawyer, "EdSzp", 624);
@@ -904,38 +908,8 @@ bool ParameterWindow::SelectPage(ParameterPage page) {
   return CurrentPage() == page;
 }
 
-namespace {
-
-// The transfer of a page with the choices that the page's radio groups fix.
-bool TransferWithChoices(EntryForm& form, ParameterPage page, QWidget* window) {
-  DialSettings& s = Settings();
-  const bool ok = TransferPage(form, page, s);
-  auto item = [window](const char* name) {
-    auto* g = window->findChild<RadioGroup*>(name);
-    return g ? g->ItemIndex() : -1;
-  };
-  if (page == ParameterPage::Quadrant && s.AltitudeDialKind == 0) {
-    if (auto* temporal = window->findChild<QCheckBox*>("chBqTemp")) s.TemporalHourLines = temporal->isChecked();
-    s.ZoneTime = item("rgQuad") == 1 && !s.TemporalHourLines;
-  } else if (page == ParameterPage::Ring) {
-    if (item("rgRi2") == 0) {
-      s.TemporalHourLines = false;
-      s.LocalTime = true;
-    } else if (item("rgRi2") == 1) {
-      s.ZoneTime = false;
-      s.TemporalHourLines = true;
-      s.LocalTime = false;
-    }
-  } else if (page == ParameterPage::Biazimuthal || page == ParameterPage::MeanTime) {
-    s.ZoneTime = item("RgAzCo2") == 1;
-  }
-  return ok;
-}
-
-}  // namespace
-
 bool ParameterWindow::Transfer() {
-  const bool ok = TransferWithChoices(form_, CurrentPage(), this);
+  const bool ok = TransferPage(form_, CurrentPage(), Settings());
   ShowFlags();
   return ok;
 }
@@ -943,7 +917,7 @@ bool ParameterWindow::Transfer() {
 void ParameterWindow::PageChanged(int index) {
   if (changingPage_) return;
   const auto left = static_cast<ParameterPage>(shownPage_);
-  if (!TransferWithChoices(form_, left, this)) {
+  if (!TransferPage(form_, left, Settings())) {
     changingPage_ = true;
     pages_->setCurrentIndex(shownPage_);
     changingPage_ = false;

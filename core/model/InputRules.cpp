@@ -98,11 +98,12 @@ bool LocationFieldExit(EntryForm& form, std::string_view name, DialSettings& s) 
   bool fault = false;
   for (int row = 0; row < 3; ++row) {
     const LocationRow& r = kRows[row];
-    int scratch = 0;
+    // An emptied field shows the part of the stored value again.
+    Dms stored = ToDms(RowTarget(s, row));
     if (name == r.degrees)
-      return CheckIntRange(form.Field(name), 0, r.maxDegrees, Name(r.captionTag), scratch, fault);
-    if (name == r.minutes) return CheckIntRange(form.Field(name), 0, 60, Title(18), scratch, fault);
-    if (name == r.seconds) return CheckIntRange(form.Field(name), 0, 60, Title(19), scratch, fault);
+      return CheckIntRange(form.Field(name), 0, r.maxDegrees, Name(r.captionTag), stored.Degrees, fault);
+    if (name == r.minutes) return CheckIntRange(form.Field(name), 0, 60, Title(18), stored.Minutes, fault);
+    if (name == r.seconds) return CheckIntRange(form.Field(name), 0, 60, Title(19), stored.Seconds, fault);
     if (name == r.decimal) {
       double& target = RowTarget(s, row);
       const double limit = row == 0 ? 90.0 : 180.0;
@@ -122,16 +123,17 @@ bool ValidateLocation(EntryForm& form, bool decimalMode, const Hemispheres& hemi
     const bool negate[3] = {hemispheres.South, hemispheres.East, hemispheres.ZoneEast};
     for (int row = 0; row < 3; ++row) {
       const LocationRow& r = kRows[row];
-      int d = 0, m = 0, sec = 0;
+      // An emptied field stands for the part of the stored value.
+      Dms parts = ToDms(RowTarget(s, row));
       bool rowFault = false;
-      CheckIntRange(form.Field(r.degrees), 0, r.maxDegrees, Name(r.captionTag), d, rowFault);
-      CheckIntRange(form.Field(r.minutes), 0, 60, Title(18), m, rowFault);
-      CheckIntRange(form.Field(r.seconds), 0, 60, Title(19), sec, rowFault);
+      CheckIntRange(form.Field(r.degrees), 0, r.maxDegrees, Name(r.captionTag), parts.Degrees, rowFault);
+      CheckIntRange(form.Field(r.minutes), 0, 60, Title(18), parts.Minutes, rowFault);
+      CheckIntRange(form.Field(r.seconds), 0, 60, Title(19), parts.Seconds, rowFault);
       if (rowFault) {
         fault = true;
         continue;
       }
-      double value = FromDms(d, m, sec);
+      double value = FromDms(parts.Degrees, parts.Minutes, parts.Seconds);
       if (row == 0) {
         if (std::fabs(value) < 0.00001) value = 0.000001;
         if (std::fabs(value) > 90.0) value = value < 0 ? -90.0 : 90.0;
@@ -308,7 +310,9 @@ bool DialTypeFieldExit(EntryForm& form, std::string_view name, DialSettings& s) 
       return true;
     }
     Ui().ShowMessage(Caption(CaptionKind::Error), Message(3), MessageIcon::Error);
-    field.SetText(FormatReal(s.WallInclination, 7, 2));
+    // A refused 0 gives way to the stored inclination; other entries stay for
+    // correcting.
+    if (value == 0.0) field.SetText(FormatReal(s.WallInclination, 7, 2));
     field.Focus();
     return false;
   }
@@ -395,7 +399,7 @@ bool ValidateDialType(EntryForm& form, DialSettings& s) {
 }
 
 std::string ExpertModeLine(bool expertMode) {
-  if (expertMode) return Message(68) + L("ein!", "on!") + Message(55);
+  if (expertMode) return Message(68) + "on!" + Message(55);
   return Message(67);
 }
 
@@ -428,6 +432,37 @@ void ApplyParameterExpertRules(DialSettings& s) {
   if (s.ExpertMode) return;
   s.AltitudeDialKind = 0;
   if (s.AzimuthCircleKind > 2) s.AzimuthCircleKind -= 3;
+  // The ring-hole offsets can only be set in expert mode; otherwise they are the
+  // plain ones.
+  s.RingHoleOffset = 0.0;
+  s.RingHoleOffsetMax = s.Obliquity / 2.0;
+}
+
+void DeriveHabermelGnomon(DialSettings& s) {
+  const int kind = s.AltitudeDialKind == 2 ? 2 : 1;
+  s.AltitudeGnomonLength = HabermelGnomonFromDiameter(s.HabermelDiameter, s.Latitude, s.Obliquity, kind);
+  if (s.AltitudeGnomonLength == 0.0) s.AltitudeGnomonLength = 3.0625;
+}
+
+void SelectZoneTimeItem(DialSettings& s, int item) {
+  if (item != 0 && item != 1) return;
+  s.ZoneTime = item == 1;
+  s.LocalTime = !s.ZoneTime;
+}
+
+void SelectQuadrantDateScale(DialSettings& s, int item) {
+  if (item < 0 || item > 2) return;
+  s.QuadrantDateScale = item;
+  if (item == 2) {
+    // The stereographic (Gunter) scale is read in local time only.
+    s.ZoneTime = false;
+    s.LocalTime = true;
+  }
+}
+
+int ConeOrientationItem(const DialSettings& s) {
+  // The settings file accepts 0 .. 8; the windows read it modulo 3.
+  return ((s.ConeOrientation % 3) + 3) % 3;
 }
 
 namespace {
@@ -489,7 +524,7 @@ const std::vector<ParamField>& ParamFields() {
       {"EdKegel", &S::GnomonHeight, nullptr, 5, 500, 615, 2},
       {"EdNeig", &S::ConeAxisInclination, nullptr, -90, 175, 616, 2},
       {"EdSpi", &S::ConeHalfAngle, nullptr, 0, 80, 617, 2},
-      {"EdSawyer", &S::GnomonHeight, nullptr, 5, 200, 533, 2},
+      {"EdSawyer", &S::GnomonHeight, nullptr, 5, 200, 130, 2},
       {"EdSWi", &S::SawyerLineAngle, nullptr, 1, 15, 623, 2},
       {"EdSaw", &S::Latitude, nullptr, -90, 90, 735, 6},
       {"EdSaw2", &S::Latitude, nullptr, -90, 90, 735, 6},
@@ -622,6 +657,12 @@ bool UmbrellaTiltCheck(const DialSettings& s) {
   return true;
 }
 
+bool ConeHalfAngleNote(const DialSettings& s) {
+  if (s.ConeHalfAngle < s.ConeAxisInclination) return false;
+  Ui().ShowMessage(Caption(CaptionKind::Warning), CatalogueText(618), MessageIcon::Information);
+  return true;
+}
+
 char DateLineModeOfItem(int item) {
   if (item < 0 || item > 3) item = 2;
   return static_cast<char>('0' + item);
@@ -642,11 +683,7 @@ void FillParameterFields(EntryForm& form, const DialSettings& s) {
   for (const ParamField& f : ParamFields())
     if (EntryField* e = form.Find(f.name)) e->SetText(FieldText(f, s));
   DialSettings copy = s;
-  // The Habermel gnomon shown follows from the diameter (signed latitude).
-  const int kind = s.AltitudeDialKind == 2 ? 2 : 1;
-  double gnomon = HabermelGnomonFromDiameter(s.HabermelDiameter, s.Latitude, s.Obliquity, kind);
-  if (gnomon == 0.0) gnomon = 3.0625;
-  if (EntryField* e = form.Find("EdHabermel")) e->SetText(Trimmed(FormatReal(gnomon, 5, 1)));
+  ShowHabermelGnomon(form, s);
   if (EntryField* e = form.Find("Edit1"))
     e->SetText(s.CylinderKind == 2 ? Trimmed(FormatReal(s.PolarCylinderGnomon, 8, 2))
                                    : std::to_string(s.CylinderGnomonLength));
@@ -705,6 +742,7 @@ bool ParameterFieldExit(EntryForm& form, std::string_view name, DialSettings& s)
   if (name == "EdNeig" && s.ConeAxisInclination < 0) s.ConeAxisInclination += 180.0;
   RefreshCopies(form, *f, s);
   if (name == "EdSolNeig") UmbrellaTiltCheck(s);
+  if (name == "EdSpi") ConeHalfAngleNote(s);
   return true;
 }
 
@@ -730,6 +768,8 @@ bool TransferPage(EntryForm& form, ParameterPage page, DialSettings& s) {
         StoreReal(form, "EdLat", -90, 90, s, fault);
       } else {
         StoreInt(form, "edQuad", 80, 200, s, fault);
+        // Temporal hours are not read in zone time.
+        if (s.TemporalHourLines) s.ZoneTime = false;
       }
       break;
     case ParameterPage::Cylinder: {
@@ -798,6 +838,14 @@ bool TransferPage(EntryForm& form, ParameterPage page, DialSettings& s) {
           CheckRealRange(form.Field("rOff2"), Name(597), s.RingHoleOffset, 23.44, -23.44, fault);
         else
           CheckRealRange(form.Field("rOff2"), Name(597), s.RingHoleOffsetMax, 23.44, 0, fault);
+      }
+      // The time kind of the ring: local time, or temporal hours without local or
+      // zone time.
+      if (s.TemporalHourLines) {
+        s.ZoneTime = false;
+        s.LocalTime = false;
+      } else {
+        s.LocalTime = true;
       }
       break;
     case ParameterPage::Sawyer:
@@ -868,10 +916,12 @@ std::vector<std::string> ChooserItems(ChooserList list, const DialSettings& s) {
     case ChooserList::PlanarTemporal:
       for (int h = 0; h <= 12; ++h) items.push_back(FormatInt(h, 3));
       break;
-    case ChooserList::LinesPerMonth:
+    // The two-position, Sawyer and Habermel dials read DateLineMode as one, two or
+    // three lines per month; "no date lines" ('3') has no entry here.
+    case ChooserList::LinesPerMonth: items = CatalogueList(46, 3); break;
     case ChooserList::AzimuthDateLines: items = CatalogueList(630, 4); break;
     case ChooserList::DayPart: items = CatalogueList(56, 3); break;
-    case ChooserList::MarkDays: items = {"1.", "1., 15.", "7., 22.", "1., 11., 21.", "1., 8., 15., 22."}; break;
+    case ChooserList::MarkDays: items = {"(  1.  )", "( 1.,  15. )", "( 7.,  22. )", "( 1., 11., 21. )", "( 1., 8., 15., 22. )"}; break;
   }
   return items;
 }

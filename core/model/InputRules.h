@@ -96,8 +96,22 @@ std::string PageName(ParameterPage page);
 // The page opened for the current dial type.
 ParameterPage PageFor(const DialSettings& s);
 
-// Forced settings without expert mode: altitude kind 0, azimuth circle kind reduced.
+// Forced settings without expert mode: altitude kind 0, azimuth circle kind reduced,
+// ring-hole offsets 0 and epsilon/2.
 void ApplyParameterExpertRules(DialSettings& s);
+
+// On opening the parameter window the Habermel gnomon is derived from the diameter
+// (signed latitude; the quadrant counts as kind 1); a gnomon of 0 becomes 3.0625.
+void DeriveHabermelGnomon(DialSettings& s);
+
+// A choice between "Ortszeit" (0) and "Zonenzeit" (1): ZoneTime, and LocalTime as
+// its complement.
+void SelectZoneTimeItem(DialSettings& s, int item);
+
+// The date scale of the quadrant; the stereographic scale (2) forces local time.
+void SelectQuadrantDateScale(DialSettings& s, int item);
+// The item of the plane-orientation groups of the two-position dials (0 .. 2).
+int ConeOrientationItem(const DialSettings& s);
 
 // Fills every text field of the parameter window from the settings.
 void FillParameterFields(EntryForm& form, const DialSettings& s);
@@ -110,6 +124,11 @@ bool TransferPage(EntryForm& form, ParameterPage page, DialSettings& s);
 // The inclined umbrella: atan(ratio/100) + plane inclination must not exceed 85
 // degrees (shows the tilt message and fails); a ratio of 0 only shows its message.
 bool UmbrellaTiltCheck(const DialSettings& s);
+
+// The mean-time cone: a half angle that is not smaller than the inclination of the
+// cone axis is reported ("Der Winkel muss kleiner als die Neigung der Kegelachse
+// sein!") but kept. True when the note was shown.
+bool ConeHalfAngleNote(const DialSettings& s);
 
 // A latitude of the Sawyer dials: magnitudes below 0.0049 become 0.0049 with the
 // sign; an exact 0 stays 0.

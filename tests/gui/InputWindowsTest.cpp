@@ -194,6 +194,15 @@ TEST_F(InputWindowsTest, CopiesOnSeveralPagesStayInStep) {
   EXPECT_EQ(Settings().EotHourInterval, '6');
   EXPECT_EQ(Find<QComboBox>(&window, "CEotStund")->currentIndex(), 4);
 
+  // Local or zone time: every such choice follows, and local time is the complement.
+  Click(&window, "RgA1_1");
+  EXPECT_TRUE(Settings().ZoneTime);
+  EXPECT_FALSE(Settings().LocalTime);
+  EXPECT_EQ(Find<RadioGroup>(&window, "rgQuad")->ItemIndex(), 1);
+  Click(&window, "rgQuad_0");
+  EXPECT_TRUE(Settings().LocalTime);
+  EXPECT_EQ(Find<RadioGroup>(&window, "RgAzCo")->ItemIndex(), 0);
+
   Click(&window, "chB5S");  // Babylonian hours on the umbrella page
   EXPECT_TRUE(Settings().BabylonianHours);
   for (const char* copy : {"ChB5", "ChB5z", "ChB5r", "ChB5a"}) EXPECT_TRUE(Find<QCheckBox>(&window, copy)->isChecked());
@@ -204,8 +213,9 @@ TEST_F(InputWindowsTest, CopiesOnSeveralPagesStayInStep) {
   for (const char* group : {"RG1", "RGs1", "RgBi"}) EXPECT_EQ(Find<RadioGroup>(&window, group)->ItemIndex(), 2);
   for (const char* chooser : {"cLinZl", "cLinZl2", "cLinZlS", "cLinZlH"})
     EXPECT_EQ(Find<QComboBox>(&window, chooser)->currentIndex(), 2);
-  emit Find<QComboBox>(&window, "cLinZlH")->activated(3);
-  EXPECT_EQ(Find<RadioGroup>(&window, "RgBi")->ItemIndex(), 3);
+  emit Find<QComboBox>(&window, "cLinZlH")->activated(0);
+  EXPECT_EQ(Settings().DateLineMode, '0');
+  EXPECT_EQ(Find<RadioGroup>(&window, "RgBi")->ItemIndex(), 0);
   EXPECT_TRUE(Find<QListWidget>(&window, "ListBox2")->property("greyed").toBool());
 }
 
@@ -222,8 +232,13 @@ TEST_F(InputWindowsTest, LanguageSwitchKeepsTheChoicesOfTheParameterWindow) {
   EXPECT_EQ(rg1->ItemIndex(), 3);
   EXPECT_EQ(rg1->Items().at(3).toStdString(), CatalogueText(127, Language::English));
   EXPECT_EQ(Find<QComboBox>(&window, "ComboAnf")->currentIndex(), 6);
-  EXPECT_EQ(Find<QComboBox>(&window, "cLinZl")->currentText().toStdString(), CatalogueText(633, Language::English));
+  // "No date lines" has no entry among the lines per month.
+  auto* perMonth = Find<QComboBox>(&window, "cLinZl");
+  EXPECT_EQ(perMonth->count(), 3);
+  EXPECT_EQ(perMonth->currentIndex(), -1);
+  EXPECT_EQ(perMonth->itemText(2).toStdString(), CatalogueText(48, Language::English));
   EXPECT_EQ(Find<QPushButton>(&window, "Button2")->text(), "Date &into List");
+  EXPECT_EQ(Find<QPushButton>(&window, "btCancel")->text().toStdString(), CatalogueText(546, Language::English));
 }
 
 TEST_F(InputWindowsTest, OwnDatesAddedInOrderAndRemoved) {

@@ -112,7 +112,25 @@ TEST_F(InputRulesTest, ReferenceYearRange) {
   EXPECT_FALSE(s.InputsValid);
 }
 
+TEST_F(InputRulesTest, EmptiedDegreeFieldKeepsThePartOfTheStoredValue) {
+  s.Latitude = 47.251389;
+  FillLocationFields(form, s);
+  form["Edit1"].SetText("");
+  EXPECT_TRUE(LocationFieldExit(form, "Edit1", s));
+  EXPECT_EQ(form["Edit1"].Text(), "47");
+  form["Edit2"].SetText("");
+  EXPECT_TRUE(ValidateLocation(form, false, HemispheresOf(s), s));
+  EXPECT_EQ(form["Edit2"].Text(), "15");
+  EXPECT_NEAR(s.Latitude, 47.251389, 5e-7);
+}
+
 // ---- dial type -----------------------------------------------------------------
+
+TEST_F(InputRulesTest, ExpertModeLineReadsOnInBothLanguages) {
+  EXPECT_EQ(ExpertModeLine(true).rfind("Experten-Modus = on!    Wechsel des Experten-Modus", 0), 0u);
+  SetCurrentLanguage(Language::English);
+  EXPECT_EQ(ExpertModeLine(true).rfind("Expert mode is switched on!", 0), 0u);
+}
 
 TEST_F(InputRulesTest, TypeListWithoutExpertModeHasThirteenItems) {
   const std::vector<int> items = DialTypeListItems(false);
@@ -151,6 +169,11 @@ TEST_F(InputRulesTest, DialTypeFieldChecks) {
   form["Edit2"].SetText("0");
   EXPECT_FALSE(DialTypeFieldExit(form, "Edit2", s));
   EXPECT_EQ(form["Edit2"].Text(), "  90.00");  // the vertical dial left 90
+  // Any other refused inclination stays in the field for correcting.
+  form["Edit2"].SetText("176");
+  EXPECT_FALSE(DialTypeFieldExit(form, "Edit2", s));
+  EXPECT_EQ(form["Edit2"].Text(), "176");
+  EXPECT_DOUBLE_EQ(s.WallInclination, 90.0);
   // The shepherd's dial takes whole millimetres.
   SelectDialType(s, 'z');
   FillDialTypeFields(form, s);
@@ -166,6 +189,20 @@ TEST_F(InputRulesTest, HabermelGnomonAndDiameterInBothDirections) {
   for (int kind : {1, 2})
     EXPECT_NEAR(HabermelDiameterFromGnomon(HabermelGnomonFromDiameter(150, 47.25, 23.44, kind), 47.25, 23.44, kind),
                 150.0, 1e-9);
+  // Opening the parameter window derives the gnomon from the diameter and shows it.
+  s.Latitude = 47.25;
+  s.Obliquity = 23.44;
+  s.AltitudeDialKind = 2;
+  s.HabermelDiameter = 190;
+  s.AltitudeGnomonLength = 0;
+  DeriveHabermelGnomon(s);
+  EXPECT_NEAR(s.AltitudeGnomonLength, 38.61, 0.01);
+  FillParameterFields(form, s);
+  EXPECT_EQ(form["EdHabermel"].Text(), "38.6");
+  s.HabermelDiameter = 15;  // no gnomon at all
+  DeriveHabermelGnomon(s);
+  EXPECT_EQ(s.AltitudeGnomonLength, 3.0625);
+  s.HabermelDiameter = 200;
   // Leaving the gnomon field of the quadrant page recomputes the diameter.
   s.Latitude = 47.25;
   s.Obliquity = 23.44;
@@ -270,6 +307,82 @@ TEST_F(InputRulesTest, InclinedUmbrellaTilt) {
   EXPECT_TRUE(ui.Showed("Kreisradius = 0 ist nicht zulässig !"));
 }
 
+TEST_F(InputRulesTest, RulesOfThePageChoices) {
+  // Without expert mode the ring-hole offsets are the plain ones.
+  s.ExpertMode = false;
+  s.Obliquity = 23.44;
+  s.RingHoleOffset = 5;
+  s.RingHoleOffsetMax = 3;
+  ApplyParameterExpertRules(s);
+  EXPECT_EQ(s.RingHoleOffset, 0.0);
+  EXPECT_DOUBLE_EQ(s.RingHoleOffsetMax, 11.72);
+  // The local/zone choices set local time as the complement of zone time.
+  SelectZoneTimeItem(s, 1);
+  EXPECT_TRUE(s.ZoneTime);
+  EXPECT_FALSE(s.LocalTime);
+  SelectZoneTimeItem(s, 0);
+  EXPECT_FALSE(s.ZoneTime);
+  EXPECT_TRUE(s.LocalTime);
+  // The stereographic scale of the quadrant forces local time.
+  s.ZoneTime = true;
+  s.LocalTime = false;
+  SelectQuadrantDateScale(s, 1);
+  EXPECT_TRUE(s.ZoneTime);
+  SelectQuadrantDateScale(s, 2);
+  EXPECT_EQ(s.QuadrantDateScale, 2);
+  EXPECT_FALSE(s.ZoneTime);
+  EXPECT_TRUE(s.LocalTime);
+  // The plane orientation of the two-position dials is read modulo 3.
+  s.ConeOrientation = 7;
+  EXPECT_EQ(ConeOrientationItem(s), 1);
+}
+
+TEST_F(InputRulesTest, TransferSettlesTheTimeKind) {
+  // Quadrant: temporal hours are never zone time.
+  s.DialTypeCode = 'q';
+  s.ZoneTime = true;
+  s.TemporalHourLines = true;
+  FillParameterFields(form, s);
+  ASSERT_TRUE(TransferPage(form, ParameterPage::Quadrant, s));
+  EXPECT_FALSE(s.ZoneTime);
+  // Ring: temporal hours are neither local nor zone time; local time is local time.
+  s.DialTypeCode = 'r';
+  s.ZoneTime = true;
+  s.LocalTime = true;
+  FillParameterFields(form, s);
+  ASSERT_TRUE(TransferPage(form, ParameterPage::Ring, s));
+  EXPECT_FALSE(s.ZoneTime);
+  EXPECT_FALSE(s.LocalTime);
+  s.TemporalHourLines = false;
+  ASSERT_TRUE(TransferPage(form, ParameterPage::Ring, s));
+  EXPECT_TRUE(s.LocalTime);
+}
+
+TEST_F(InputRulesTest, ConeHalfAngleNote) {
+  s.DialTypeCode = 'm';
+  s.ConeAxisInclination = 30;
+  FillParameterFields(form, s);
+  form["EdSpi"].SetText("20");
+  EXPECT_TRUE(ParameterFieldExit(form, "EdSpi", s));
+  EXPECT_FALSE(ui.Showed("Der Winkel muss kleiner als die Neigung der Kegelachse sein!"));
+  form["EdSpi"].SetText("40");
+  EXPECT_TRUE(ParameterFieldExit(form, "EdSpi", s));
+  EXPECT_DOUBLE_EQ(s.ConeHalfAngle, 40.0);  // reported, but kept
+  EXPECT_TRUE(ui.Showed("Der Winkel muss kleiner als die Neigung der Kegelachse sein!"));
+}
+
+TEST_F(InputRulesTest, LinesPerMonthChoosersOfferOneToThree) {
+  const std::vector<std::string> items = ChooserItems(ChooserList::LinesPerMonth, s);
+  EXPECT_EQ(items, (std::vector<std::string>{" 1 pro Monat", " 2 pro Monat", " 3 pro Monat"}));
+  // "No date lines" of the planar dials is no entry of theirs.
+  s.DateLineMode = '3';
+  EXPECT_EQ(ChooserIndex(s, "cLinZl"), -1);
+  s.DateLineMode = '1';
+  ApplyChooser(s, "cLinZl2", 3);
+  EXPECT_EQ(s.DateLineMode, '1');
+  EXPECT_EQ(ChooserItems(ChooserList::MarkDays, s).front(), "(  1.  )");
+}
+
 TEST_F(InputRulesTest, ChoosersStoreTheirIndex) {
   ApplyChooser(s, "CEotStund", 4);
   EXPECT_EQ(s.EotHourInterval, '6');
@@ -281,8 +394,9 @@ TEST_F(InputRulesTest, ChoosersStoreTheirIndex) {
   EXPECT_EQ(s.AltitudeLineEnd, 60);
   ApplyChooser(s, "cDatLin", 3);
   EXPECT_EQ(s.AzimuthDateLinesPerMonth, 4);
-  ApplyChooser(s, "cLinZlS", 3);
-  EXPECT_EQ(s.DateLineMode, '3');
+  ApplyChooser(s, "cLinZlS", 2);
+  EXPECT_EQ(s.DateLineMode, '2');
+  EXPECT_EQ(ChooserIndex(s, "cLinZlH"), 2);
   // The empty fifth item of the date-line groups stands for own dates.
   EXPECT_EQ(DateLineModeOfItem(4), '2');
   // An index outside the list changes nothing.
