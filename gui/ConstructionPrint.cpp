@@ -110,6 +110,11 @@ void DrawConstructionPage(QPainter& painter, double pageWidth, double pageHeight
 bool PrintConstruction(QPrinter& printer, DialSettings& s, const DrawingView& screenView, double canvasWidth,
                        double canvasHeight, const PrinterSetup& setup) {
   const char type = s.DialTypeCode;
+  // A letter without a construction would print a blank page.
+  if (!ConstructionFor(s)) {
+    Ui().ShowMessage(Caption(CaptionKind::Problem), NoConstructionMessage(), MessageIcon::Error);
+    return false;
+  }
   // Dials with a gnomon foot placed on the canvas ask when it lies outside; the other
   // types refuse temporal hours far north or south before the printer is set up.
   if (IsPlanar(type) || type == 'c' || (type == 'z' && s.CylinderKind == 2)) {

@@ -80,8 +80,8 @@ PlotSavePanel& SavePanelOf(DrawingWindow& window) {
 
 void InstallDrawingPlotHooks() {
   DrawingWindowHooks& hooks = DrawingHooks();
-  hooks.save = [](DrawingWindow& window, bool dxf) {
-    SavePanelOf(window).Open(dxf ? PlotFormat::Dxf : PlotFormat::Hpgl, false, true);
+  hooks.save = [](DrawingWindow& window, bool dxf, bool coordinates) {
+    SavePanelOf(window).Open(dxf ? PlotFormat::Dxf : PlotFormat::Hpgl, coordinates, true);
   };
   hooks.print = [](DrawingWindow& window) {
     QPrinter* printer = nullptr;

@@ -97,11 +97,34 @@ TEST_F(PlotSavePanelTest, FootOutsideAsksAndOtherTypesHaveNoList) {
   EXPECT_FALSE(panel_->Open(PlotFormat::Hpgl, false, true));
   EXPECT_FALSE(panel_->isVisible());
   EXPECT_TRUE(ui_.Showed("Abbrechen?"));
-  Settings().DialTypeCode = 'q';
+  // A dial type with a plot file but no coordinate list.
+  Settings().DialTypeCode = 'k';
   ASSERT_TRUE(panel_->Open(PlotFormat::Hpgl, true, true));
   EXPECT_FALSE(Child<RadioGroup>("RGKoordinaten")->isEnabled());
   EXPECT_EQ(Child<RadioGroup>("RGKoordinaten")->ItemIndex(), 0);
   EXPECT_TRUE(Child<QLabel>("lKoord")->text().isEmpty());
+}
+
+TEST_F(PlotSavePanelTest, DialTypesWithoutAConstructionAreNeitherSavedNorPrinted) {
+  for (const char type : {'q', 'a', 'r'}) {
+    SCOPED_TRACE(std::string(1, type));
+    Settings().DialTypeCode = type;
+    ui_.shown.clear();
+    EXPECT_FALSE(panel_->Open(PlotFormat::Dxf, false, true));
+    EXPECT_FALSE(panel_->isVisible());
+    EXPECT_TRUE(ui_.Showed("keine Konstruktion"));
+    // The print routine says so too instead of printing a blank page.
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = Folder() + "/blank.pdf";
+    printer.setOutputFileName(pdf);
+    bool setUpShown = false;
+    ui_.shown.clear();
+    EXPECT_FALSE(PrintConstruction(printer, Settings(), view_, 1120, 790, [&](QPrinter&) { return setUpShown = true; }));
+    EXPECT_FALSE(setUpShown);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(ui_.Showed("keine Konstruktion"));
+  }
 }
 
 // Longest run of dark pixels in a row and in a column of the image.
