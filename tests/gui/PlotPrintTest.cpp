@@ -291,5 +291,47 @@ TEST_F(GuiTest, AnglesTablePageAndInformationListing) {
   EXPECT_EQ(listing.back(), listing.front());
 }
 
+// Columns of times, angles and tangents stand inside the frame of the table, in both
+// languages and with four parts per hour, also on the width of a portrait A4 page.
+TEST_F(GuiTest, AnglesTableStaysInsideItsFrameOnAPortraitPage) {
+  DialSettings& s = Settings();
+  s.DialTypeCode = 'v';
+  s.BifilarHourInterval = '3';  // four columns of times
+  for (const Language language : {Language::German, Language::English}) {
+    SCOPED_TRACE(static_cast<int>(language));
+    SetCurrentLanguage(language);
+    const HourLineAngleTable table = ComputeHourLineAngles(s, 1.0);
+    const int width = 2030;  // 210 mm less the left margin of 7 mm
+    QImage page(width, 2870, QImage::Format_RGB32);
+    page.setDotsPerMeterX(10000);
+    page.setDotsPerMeterY(10000);
+    page.fill(Qt::white);
+    {
+      QPainter painter(&page);
+      PrintPageTransform(painter, 0, 0);
+      DrawAnglesTablePage(painter, s, table, 1.0, "Winkel", "x", [] {}, width);
+    }
+    // The rightmost ink is the right edge of the frame, not text beyond it.
+    int right = -1;
+    for (int x = page.width() - 1; x >= 0 && right < 0; --x)
+      for (int y = 0; y < page.height(); ++y)
+        if (page.pixelColor(x, y).lightness() < 160) {
+          right = x;
+          break;
+        }
+    ASSERT_GT(right, 1500);
+    EXPECT_LT(right, width - 2);
+    int edge = 0;
+    for (int x = right - 2; x <= right; ++x) {
+      int run = 0;
+      for (int y = 0; y < page.height(); ++y) {
+        run = page.pixelColor(x, y).lightness() < 160 ? run + 1 : 0;
+        edge = std::max(edge, run);
+      }
+    }
+    EXPECT_GT(edge, 300);
+  }
+}
+
 }  // namespace
 }  // namespace skiagraf::gui::test
