@@ -773,6 +773,15 @@ void DrawingWindow::sInfo() {
   pStabInfo_->raise();
 }
 
+QStringList DrawingWindow::InformationLines() const { return StabMemo_->toPlainText().split('\n'); }
+
+void DrawingWindow::ShowInformation(const QStringList& lines) {
+  StabMemo_->setPlainText(lines.join('\n'));
+  PWinkel_->hide();
+  pStabInfo_->show();
+  pStabInfo_->raise();
+}
+
 void DrawingWindow::BitBtnWinkelClick(bool fillMemo) {
   const DialSettings& s = Settings();
   if (!PlanarLetter() || s.UmbrellaMode) return;

@@ -71,8 +71,13 @@ class DrawingWindow : public TaskWindow, public Recaptionable {
   const QImage& CanvasImage() const;
   // The angles table once BitBtnWinkelClick has computed it.
   const HourLineAngleTable* AnglesTable() const { return anglesShown_ ? &angles_ : nullptr; }
-  // The dial data shown in StabMemo (also what a coordinate list prints first).
+  // The dial data that sInfo shows in StabMemo.
   const PlanarInfoTexts& InfoTexts() const { return info_; }
+  // The information memo StabMemo as it stands (the dial data, or the converter's log
+  // after a DXF save): what " &Info drucken" prints.
+  QStringList InformationLines() const;
+  // Shows lines in the information memo (the converter's log after a DXF save).
+  void ShowInformation(const QStringList& lines);
 
   static constexpr double kZoomStep = 1.0905077326652577;  // 2^(1/8)
 
