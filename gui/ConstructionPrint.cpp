@@ -119,7 +119,9 @@ bool PrintConstruction(QPrinter& printer, DialSettings& s, const DrawingView& sc
   // types refuse temporal hours far north or south before the printer is set up.
   if (IsPlanar(type) || type == 'c' || (type == 'z' && s.CylinderKind == 2)) {
     const PointD f = screenView.foot;
-    if ((f.x < 1 || f.y < 1 || f.x > canvasWidth || f.y > canvasHeight) && AskCancelForFootOutside()) return false;
+    if ((f.x < 1 || f.y < 1 || f.x > canvasWidth || f.y > canvasHeight) &&
+        AskCancelForFootOutside(MessageIcon::Warning))
+      return false;
   } else if (std::fabs(s.Latitude) > 63 && TemporalHoursChosen(s)) {
     Ui().ShowMessage(Caption(CaptionKind::Problem), Message(64), MessageIcon::Error);
     return false;

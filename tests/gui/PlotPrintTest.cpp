@@ -97,6 +97,7 @@ TEST_F(PlotSavePanelTest, FootOutsideAsksAndOtherTypesHaveNoList) {
   EXPECT_FALSE(panel_->Open(PlotFormat::Hpgl, false, true));
   EXPECT_FALSE(panel_->isVisible());
   EXPECT_TRUE(ui_.Showed("Abbrechen?"));
+  EXPECT_EQ(ui_.shown.back().icon, MessageIcon::Question);
   // A dial type with a plot file but no coordinate list.
   Settings().DialTypeCode = 'k';
   ASSERT_TRUE(panel_->Open(PlotFormat::Hpgl, true, true));
@@ -253,6 +254,8 @@ TEST_F(GuiTest, PrintToPdfAndCancelledSetUp) {
     return true;
   }));
   EXPECT_TRUE(ui_.Showed("Abbrechen?"));
+  EXPECT_EQ(ui_.shown.back().icon, MessageIcon::Warning);  // the exclamation icon
+  EXPECT_EQ(ui_.shown.back().title, "SKIAGRAF.EXE - Achtung!");
   EXPECT_EQ(printedIn, QPageLayout::Landscape);
   EXPECT_TRUE(QFile::exists(pdf));
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
