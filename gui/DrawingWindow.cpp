@@ -145,7 +145,9 @@ DrawingWindow::DrawingWindow(MainWindow* frame, QWidget* parent)
   BuildPopup();
   BildGroesse();
   if (frame_) {
-    // The screen format is mirrored in the main menu.
+    // The screen format is mirrored in the main menu, which keeps the choice while no
+    // drawing window is open.
+    if (QAction* a3 = frame_->Action("DINA3")) view_.a3 = a3->isChecked();
     if (QAction* a4 = frame_->Action("DINA4")) connect(a4, &QAction::triggered, this, &DrawingWindow::A4Click);
     if (QAction* a3 = frame_->Action("DINA3")) connect(a3, &QAction::triggered, this, &DrawingWindow::A3Click);
   }

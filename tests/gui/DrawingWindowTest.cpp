@@ -113,6 +113,24 @@ TEST_F(DrawingWindowTest, ScreenFormatA3KeepsTheZoomAndIsTickedInThePopup) {
   EXPECT_FALSE(Find<QAction>("A4")->isChecked());
 }
 
+TEST_F(DrawingWindowTest, ScreenFormatOfTheMainMenuHoldsForTheNextDrawingWindow) {
+  RegisterDrawingWindow();
+  MainWindow frame(MainWindowOptions{.programDirectory = Folder(), .settingsFile = {}});
+  frame.show();
+  frame.Action("DINA3")->trigger();
+  auto* drawing = qobject_cast<DrawingWindow*>(frame.OpenTask("Form5"));
+  ASSERT_NE(drawing, nullptr);
+  EXPECT_TRUE(drawing->View().a3);
+  drawing->A4Click();
+  EXPECT_TRUE(frame.Action("DINA4")->isChecked());
+  frame.CloseChildrenExcept("");
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  drawing = qobject_cast<DrawingWindow*>(frame.OpenTask("Form5"));
+  ASSERT_NE(drawing, nullptr);
+  EXPECT_FALSE(drawing->View().a3);
+}
+
 TEST_F(DrawingWindowTest, DefaultFootLiesAboveTheMiddleOnSouthernLatitudes) {
   Settings().DialTypeCode = 'h';
   Settings().Latitude = -35;
