@@ -63,6 +63,14 @@ TEST_F(PlotSavePanelTest, NameCompletionAndListName) {
     EXPECT_EQ(name->text(), c.completed);
     EXPECT_EQ(list->text(), QString(c.completed).section('.', 0, 0) + ".txt");
   }
+  // Switching the language re-captions the open panel and keeps its choices.
+  SetCurrentLanguage(Language::English);
+  RecaptionWindow(panel_.get());
+  EXPECT_EQ(Child<QPushButton>("BtnWeiter")->text(), "&Continue");
+  EXPECT_EQ(Child<QComboBox>("dxfCombobox")->currentText(), " thin ");
+  EXPECT_EQ(Child<RadioGroup>("RGKoordinaten")->ItemIndex(), 2);
+  SetCurrentLanguage(Language::German);
+  RecaptionWindow(panel_.get());
   // While typing the list name follows the name.
   name->setText("wand");
   panel_->namehpgChange();
