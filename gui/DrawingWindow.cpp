@@ -725,9 +725,13 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::MouseMove:
         zeigWarnung(Image1_);
         break;
-      case QEvent::Wheel:
-        wheelEvent(static_cast<QWheelEvent*>(event));
+      case QEvent::Wheel: {
+        // A turn that a panel over the canvas (angles table, memo) could not use
+        // itself, at the end of its scroll range, does not zoom the drawing below it.
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (!Image1_->childAt(wheel->position().toPoint())) wheelEvent(wheel);
         return true;
+      }
       default:
         break;
     }

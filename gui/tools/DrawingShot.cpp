@@ -3,7 +3,8 @@
 //   skiagraf-drawing-shot OUT.png [h|v|i|z|k] [umbrella] [en] [lat=..] [decl=..] [incl=..] [all] [angles] [info]
 //                         [print] [save|savedxf|coords] [tablepdf=OUT.pdf] [q]
 // [save], [savedxf] and [coords] open the save panel as its commands do; [tablepdf=..]
-// prints the angles-table page into a PDF file.
+// prints the angles-table page into a PDF file; [wait=MS] waits that long before the
+// picture is taken (to try the window by hand or with xdotool meanwhile).
 // Altitude dials: [ktemp] temporal hours of the altitude dial, [eot] hour lines with the
 // equation of time, [zone] time at the zone meridian, [year] the whole year on the date
 // axis, [noface] without the vertical plate, [axis=MM] the shepherd's date axis.
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
 #include "ConstructionPrint.h"
 #include "DrawingPlotHooks.h"
@@ -36,6 +38,7 @@ int main(int argc, char** argv) {
   bool angles = false, info = false, printPage = false;
   int saveCommand = 0;  // 1 HPGL, 2 DXF, 3 DXF with the coordinate list
   QString tablePdf;
+  int waitMs = 300;
   for (int i = 2; i < argc; ++i) {
     const QString a = argv[i];
     if (a.size() == 1) {
@@ -78,6 +81,7 @@ int main(int argc, char** argv) {
     else if (a == "savedxf") saveCommand = 2;
     else if (a == "coords") saveCommand = 3;
     else if (a.startsWith("tablepdf=")) tablePdf = a.mid(9);
+    else if (a.startsWith("wait=")) waitMs = a.mid(5).toInt();
   }
   if (printPage) {
     // The construction in print mode on an A4 landscape page in tenths of a millimetre.
@@ -116,7 +120,8 @@ int main(int argc, char** argv) {
                                 table.FooterTitle, {});
         }
       }
-      QTimer::singleShot(300, [&] {
+      QTimer::singleShot(waitMs, [&, drawing] {
+        if (drawing) std::printf("zoom %.6f\n", drawing->Zoom());
         window.grab().save(out);
         app.quit();
       });

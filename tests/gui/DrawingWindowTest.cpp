@@ -91,6 +91,15 @@ TEST_F(DrawingWindowTest, WheelZoomsByTheTurnAndIgnoresStrongTurnsTowardsTheUser
   EXPECT_DOUBLE_EQ(w.Zoom(), 1.06);
   w.FormMouseWheel(-299);
   EXPECT_NEAR(w.Zoom(), 1.06 * (1 - 299.0 / 2000), 1e-12);
+  // Over the angles table the wheel scrolls the table; a turn that the table cannot
+  // use (at the end of its range) comes on to the canvas and leaves the drawing as it is.
+  const double zoom = w.Zoom();
+  w.BitBtnWinkelClick(true);
+  const QPointF overTable = QPointF(Find<QWidget>("PWinkel")->geometry().center());
+  QWheelEvent passedOn(overTable, canvas->mapToGlobal(overTable), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(canvas, &passedOn);
+  EXPECT_DOUBLE_EQ(w.Zoom(), zoom);
 }
 
 TEST_F(DrawingWindowTest, EightZoomStepsDoubleTheZoom) {
