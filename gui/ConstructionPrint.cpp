@@ -110,11 +110,18 @@ void DrawConstructionPage(QPainter& painter, double pageWidth, double pageHeight
 bool PrintConstruction(QPrinter& printer, DialSettings& s, const DrawingView& screenView, double canvasWidth,
                        double canvasHeight, const PrinterSetup& setup) {
   const char type = s.DialTypeCode;
+  // A letter without a construction would print a blank page.
+  if (!ConstructionFor(s)) {
+    Ui().ShowMessage(Caption(CaptionKind::Problem), NoConstructionMessage(), MessageIcon::Error);
+    return false;
+  }
   // Dials with a gnomon foot placed on the canvas ask when it lies outside; the other
   // types refuse temporal hours far north or south before the printer is set up.
   if (IsPlanar(type) || type == 'c' || (type == 'z' && s.CylinderKind == 2)) {
     const PointD f = screenView.foot;
-    if ((f.x < 1 || f.y < 1 || f.x > canvasWidth || f.y > canvasHeight) && AskCancelForFootOutside()) return false;
+    if ((f.x < 1 || f.y < 1 || f.x > canvasWidth || f.y > canvasHeight) &&
+        AskCancelForFootOutside(MessageIcon::Warning))
+      return false;
   } else if (std::fabs(s.Latitude) > 63 && TemporalHoursChosen(s)) {
     Ui().ShowMessage(Caption(CaptionKind::Problem), Message(64), MessageIcon::Error);
     return false;
@@ -157,14 +164,23 @@ std::vector<std::string> AnglesTablePageLines(const DialSettings& s, double zoom
 
 void DrawAnglesTablePage(QPainter& painter, const DialSettings& s, const HourLineAngleTable& table, double zoom,
                          const std::string& title, const std::string& sunlitText,
-                         const std::function<void()>& newPage) {
-  PainterSurface page(painter, 2800, 2000);
+                         const std::function<void()>& newPage, double pageWidth) {
+  PainterSurface page(painter, pageWidth, 2000);
   FontSpec font;
   font.face = "MS Serif";
   font.bold = true;
   font.fixedPitch = true;
   font.height = 40;
   page.SetFont(font);
+  // The heading is the widest line of the table; it starts at x = 120.
+  std::string heading;
+  for (int g = 0; g < 4; ++g)
+    heading += std::string(" ") + Bilingual("Zeit", "Time") + "  " + Bilingual(" Grad", " deg ") + "         ";
+  const double tableWidth = 120 + page.TextWidth(heading);
+  if (tableWidth > pageWidth) {
+    font.height = std::floor(font.height * (pageWidth - 120) / (tableWidth - 120));
+    page.SetFont(font);
+  }
   const double pitch = std::fabs(std::round(1.1 * page.TextHeight("123")));
 
   auto printTitle = [&] {
@@ -195,12 +211,8 @@ void DrawAnglesTablePage(QPainter& painter, const DialSettings& s, const HourLin
   // The table.
   const double rowPitch = std::fabs(std::round(1.18 * page.TextHeight("123")));
   const double x = 120;
-  std::string heading;
   std::string captions;
-  for (int g = 0; g < 4; ++g) {
-    heading += std::string(" ") + Bilingual("Zeit", "Time") + "  " + Bilingual(" Grad", " deg ") + "         ";
-    captions += " hh:mm dd.dd tangens";
-  }
+  for (int g = 0; g < 4; ++g) captions += " hh:mm dd.dd tangens";
   page.TextOut({x, y0}, heading);
   page.TextOut({x, y0 + std::round(0.82 * rowPitch)}, captions);
   y0 += rowPitch;
@@ -240,10 +252,13 @@ bool PrintAnglesTable(QPrinter& printer, const DialSettings& s, const HourLineAn
                       const std::string& title, const std::string& sunlitText, const PrinterSetup& setup) {
   if (setup && !setup(printer)) return false;
   return PrintDocument(printer, [&](QPainter& painter, const PrintPage& page) {
-    DrawAnglesTablePage(painter, s, table, zoom, title, sunlitText, [&] {
-      printer.newPage();
-      PrintPageTransform(painter, page.leftMm, page.topMm);
-    });
+    DrawAnglesTablePage(
+        painter, s, table, zoom, title, sunlitText,
+        [&] {
+          printer.newPage();
+          PrintPageTransform(painter, page.leftMm, page.topMm);
+        },
+        page.width);
   });
 }
 

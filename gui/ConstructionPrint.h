@@ -61,10 +61,12 @@ bool PrintConstruction(QPrinter& printer, DialSettings& s, const DrawingView& sc
 bool PrintAnglesTable(QPrinter& printer, const DialSettings& s, const HourLineAngleTable& table, double zoom,
                       const std::string& title, const std::string& sunlitText, const PrinterSetup& setup);
 // The page itself, on a painter in tenths of a millimetre; `newPage` begins the next
-// page when the table does not fit below the text.
+// page when the table does not fit below the text. `pageWidth` is the usable width of
+// the page: a table wider than that (four columns of times, angles and tangents on a
+// portrait page) is printed in a smaller font, so that no column is cut off.
 void DrawAnglesTablePage(QPainter& painter, const DialSettings& s, const HourLineAngleTable& table, double zoom,
                          const std::string& title, const std::string& sunlitText,
-                         const std::function<void()>& newPage);
+                         const std::function<void()>& newPage, double pageWidth = 2800);
 // The lines of the dial data the page shows (shortened as the page wants them).
 std::vector<std::string> AnglesTablePageLines(const DialSettings& s, double zoom, const std::string& sunlitText);
 

@@ -1,6 +1,5 @@
 #include "DrawingPlotHooks.h"
 
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <memory>
@@ -69,19 +68,15 @@ PlotSavePanel& SavePanelOf(DrawingWindow& window) {
   panel->resize(panel->sizeHint());
   // The converter's log lines go into the information memo.
   QObject::connect(panel, &PlotSavePanel::saved, &window, [&window](const QStringList& log) {
-    if (log.isEmpty()) return;
-    if (auto* memo = window.findChild<QPlainTextEdit*>("StabMemo")) {
-      memo->setPlainText(log.join('\n'));
-      if (QWidget* info = window.findChild<QWidget*>("pStabInfo")) info->show();
-    }
+    if (!log.isEmpty()) window.ShowInformation(log);
   });
   return *panel;
 }
 
 void InstallDrawingPlotHooks() {
   DrawingWindowHooks& hooks = DrawingHooks();
-  hooks.save = [](DrawingWindow& window, bool dxf) {
-    SavePanelOf(window).Open(dxf ? PlotFormat::Dxf : PlotFormat::Hpgl, false, true);
+  hooks.save = [](DrawingWindow& window, bool dxf, bool coordinates) {
+    SavePanelOf(window).Open(dxf ? PlotFormat::Dxf : PlotFormat::Hpgl, coordinates, true);
   };
   hooks.print = [](DrawingWindow& window) {
     QPrinter* printer = nullptr;
@@ -92,7 +87,10 @@ void InstallDrawingPlotHooks() {
   hooks.printInfo = [](DrawingWindow& window) {
     QPrinter* printer = nullptr;
     if (!PrinterFor(window, printer)) return;
-    PrintInformationText(*printer, window.InfoTexts().lines);
+    // What the memo shows: the dial data, or the converter's log after a DXF save.
+    std::vector<std::string> lines;
+    for (const QString& line : window.InformationLines()) lines.push_back(line.toStdString());
+    PrintInformationText(*printer, lines);
   };
   hooks.printList = [](DrawingWindow& window) {
     QPrinter* printer = nullptr;

@@ -26,6 +26,7 @@
 #include "PalettePanel.h"
 #include "base/NumberFormat.h"
 #include "dials/DialDispatch.h"
+#include "dials/DialPlotFile.h"
 #include "dials/DialText.h"
 #include "model/DialSettings.h"
 #include "text/Texts.h"
@@ -144,10 +145,11 @@ DrawingWindow::DrawingWindow(MainWindow* frame, QWidget* parent)
   BuildPopup();
   BildGroesse();
   if (frame_) {
-    // The screen format is mirrored in the main menu.
+    // The screen format is mirrored in the main menu, which keeps the choice while no
+    // drawing window is open.
+    if (QAction* a3 = frame_->Action("DINA3")) view_.a3 = a3->isChecked();
     if (QAction* a4 = frame_->Action("DINA4")) connect(a4, &QAction::triggered, this, &DrawingWindow::A4Click);
     if (QAction* a3 = frame_->Action("DINA3")) connect(a3, &QAction::triggered, this, &DrawingWindow::A3Click);
-    if (QAction* print = frame_->Action("Drucken")) connect(print, &QAction::triggered, this, &DrawingWindow::BildDrucken);
   }
   RecaptionWindow(this);
 }
@@ -195,7 +197,9 @@ void DrawingWindow::BuildWidgets() {
       if (drawn_) Konstruiere();
     });
   }
-  leftLayout->addSpacing(15);
+  // The gap above the expert panel is there only while the panel is.
+  expertGap_ = new QSpacerItem(0, 15, QSizePolicy::Minimum, QSizePolicy::Fixed);
+  leftLayout->addSpacerItem(expertGap_);
   leftLayout->addWidget(PExpert_, 0, Qt::AlignLeft);
   layout->addWidget(left, 1);
 
@@ -360,6 +364,7 @@ void DrawingWindow::BuildPopup() {
   PopupZeichnen_->addSeparator();
   SpeichernHpgl1_ = MenuAction(PopupZeichnen_, "SpeichernalsHPGL1", 15);
   SpeichernDxf1_ = MenuAction(PopupZeichnen_, "Speichernalsdxf1", 16);
+  Koordinaten1_ = MenuAction(PopupZeichnen_, "Koordinaten1", 745);
   Drucken1_ = MenuAction(PopupZeichnen_, "Drucken1", 744);
 
   connect(PopupZeichnen_, &QMenu::aboutToShow, this, &DrawingWindow::einstellen);
@@ -375,6 +380,7 @@ void DrawingWindow::BuildPopup() {
   connect(Farbenndern1_, &QAction::triggered, this, &DrawingWindow::Farbenndern1Click);
   connect(SpeichernHpgl1_, &QAction::triggered, this, [this] { dxfClick(false); });
   connect(SpeichernDxf1_, &QAction::triggered, this, [this] { dxfClick(true); });
+  connect(Koordinaten1_, &QAction::triggered, this, [this] { dxfClick(true, true); });
   connect(Drucken1_, &QAction::triggered, this, &DrawingWindow::BildDrucken);
   RecaptionOwn();
 }
@@ -418,6 +424,8 @@ void DrawingWindow::BildGroesse() {
   const char t = s.DialTypeCode;
   const bool expert = QByteArray("chiv").contains(t) && s.ExpertPanel && !s.UmbrellaMode;
   PExpert_->setVisible(expert);
+  expertGap_->changeSize(0, expert ? 15 : 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+  if (QLayout* l = Image1_->parentWidget()->layout()) l->invalidate();
   ChBMap_->setChecked(s.DrawCoastline);
   ChBfrontier_->setChecked(s.DrawBorders);
   const bool mapDial = t == 'c';
@@ -509,6 +517,7 @@ void DrawingWindow::Ursprung_zeigen() {
   pal.setColor(QPalette::WindowText, kOlive);
   pWarnung_->setPalette(pal);
   pWarnung_->setText(PlacementHints(s.DialTypeCode) ? ToQ(CatalogueText(719)) : QString());
+  UpdateSaveAndPrintCommands();
 }
 
 void DrawingWindow::DrawFootMarker(QPainter& p) {
@@ -625,13 +634,28 @@ void DrawingWindow::einstellen() {
   UpdateSaveAndPrintCommands();
 }
 
+// Saving needs a plot-file routine of the dial type, printing its construction: for
+// the other letters the commands would only give an empty file or a blank page.
+bool DrawingWindow::CanSave() const { return DrawingHooks().save && HasPlotWriter(Settings()); }
+
+bool DrawingWindow::CanPrintConstruction() const {
+  return DrawingHooks().print && ConstructionFor(Settings()) != nullptr;
+}
+
+bool DrawingWindow::CanPrintTask() const {
+  if (PWinkel_->isVisible()) return static_cast<bool>(DrawingHooks().printList);
+  return CanPrintConstruction();
+}
+
 void DrawingWindow::UpdateSaveAndPrintCommands() {
   const DrawingWindowHooks& h = DrawingHooks();
+  const bool save = CanSave();
   for (QObject* o : {static_cast<QObject*>(BitBtnHpgl_), static_cast<QObject*>(BitBtnDxf_),
                      static_cast<QObject*>(SpeichernHpgl1_), static_cast<QObject*>(SpeichernDxf1_)})
-    o->setProperty("enabled", static_cast<bool>(h.save));
-  BitBtnDrucken_->setEnabled(static_cast<bool>(h.print));
-  if (Drucken1_) Drucken1_->setEnabled(static_cast<bool>(h.print));
+    o->setProperty("enabled", save);
+  Koordinaten1_->setEnabled(save && OffersCoordinateList(Settings()));
+  BitBtnDrucken_->setEnabled(CanPrintConstruction());
+  Drucken1_->setEnabled(CanPrintConstruction());
   BtnInfoDrucken_->setEnabled(static_cast<bool>(h.printInfo));
   BtnDruckListe_->setEnabled(static_cast<bool>(h.printList));
 }
@@ -701,9 +725,13 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::MouseMove:
         zeigWarnung(Image1_);
         break;
-      case QEvent::Wheel:
-        wheelEvent(static_cast<QWheelEvent*>(event));
+      case QEvent::Wheel: {
+        // A turn that a panel over the canvas (angles table, memo) could not use
+        // itself, at the end of its scroll range, does not zoom the drawing below it.
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (!Image1_->childAt(wheel->position().toPoint())) wheelEvent(wheel);
         return true;
+      }
       default:
         break;
     }
@@ -721,8 +749,9 @@ void DrawingWindow::zeigWarnung(QObject* over) {
     return;
   }
   if (over == Image1_) {
-    // Over the canvas the text stays; the panel turns silver.
-    if (pWarnung_->text().isEmpty()) pWarnung_->setText(ToQ(CatalogueText(719)));
+    // Over the canvas the placement hint stays; any other text gives way to the hint
+    // on the text position. The panel turns silver.
+    if (pWarnung_->text() != ToQ(CatalogueText(719))) pWarnung_->setText(ToQ(CatalogueText(720)));
     pal.setColor(QPalette::Window, kSilver);
   } else if (over == BitBtnNetz_ || over == bitBtnZeichne_ || over == BitBtnCol_) {
     pWarnung_->setText(ToQ(CatalogueText(719)));
@@ -750,9 +779,20 @@ void DrawingWindow::sInfo() {
   pStabInfo_->raise();
 }
 
+QStringList DrawingWindow::InformationLines() const { return StabMemo_->toPlainText().split('\n'); }
+
+void DrawingWindow::ShowInformation(const QStringList& lines) {
+  StabMemo_->setPlainText(lines.join('\n'));
+  PWinkel_->hide();
+  pStabInfo_->show();
+  pStabInfo_->raise();
+}
+
 void DrawingWindow::BitBtnWinkelClick(bool fillMemo) {
   const DialSettings& s = Settings();
   if (!PlanarLetter() || s.UmbrellaMode) return;
+  // The tick shows the time of the straight hour lines that the record holds.
+  ChBLKorr_->setChecked(!s.BifilarLocalTime);
   const bool zone = ChBLKorr_->isChecked();
   angles_ = ComputeHourLineAngles(s, zone, DisplayedGnomonHeight());
   anglesShown_ = true;
@@ -805,9 +845,11 @@ void DrawingWindow::Farbenndern1Click() {
 
 // --- save and print ------------------------------------------------------------
 
-void DrawingWindow::dxfClick(bool dxf) {
-  if (PWinkel_) PWinkel_->hide();
-  if (DrawingHooks().save) DrawingHooks().save(*this, dxf);
+void DrawingWindow::dxfClick(bool dxf, bool coordinates) {
+  if (!CanSave()) return;
+  PWinkel_->hide();
+  if (frame_ && frame_->Palette()) frame_->Palette()->hide();
+  DrawingHooks().save(*this, dxf, coordinates);
 }
 
 void DrawingWindow::BildDrucken() {
@@ -817,7 +859,7 @@ void DrawingWindow::BildDrucken() {
     DruckListe();
     return;
   }
-  if (DrawingHooks().print) DrawingHooks().print(*this);
+  if (CanPrintConstruction()) DrawingHooks().print(*this);
 }
 
 void DrawingWindow::ausgeben() {

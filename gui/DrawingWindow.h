@@ -20,6 +20,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QSlider;
+class QSpacerItem;
 class QTableWidget;
 
 namespace skiagraf::gui {
@@ -47,7 +48,8 @@ class DrawingCanvas : public QWidget {
 // canvas Image1, lets the user place the gnomon foot and the text block with the
 // mouse, zoom, switch the screen format, toggle the grid, and shows the polar-style
 // data and the hour-line angles table. Saving plot files and printing are plugged in
-// through DrawingWindowHooks; without a hook their commands stay disabled.
+// through DrawingWindowHooks; without a hook their commands stay disabled, and so do
+// they for a dial type without a construction (printing) or plot-file routine (saving).
 class DrawingWindow : public TaskWindow, public Recaptionable {
   Q_OBJECT
 
@@ -69,12 +71,22 @@ class DrawingWindow : public TaskWindow, public Recaptionable {
   const QImage& CanvasImage() const;
   // The angles table once BitBtnWinkelClick has computed it.
   const HourLineAngleTable* AnglesTable() const { return anglesShown_ ? &angles_ : nullptr; }
-  // The dial data shown in StabMemo (also what a coordinate list prints first).
+  // The dial data that sInfo shows in StabMemo.
   const PlanarInfoTexts& InfoTexts() const { return info_; }
+  // The information memo StabMemo as it stands (the dial data, or the converter's log
+  // after a DXF save): what " &Info drucken" prints.
+  QStringList InformationLines() const;
+  // Shows lines in the information memo (the converter's log after a DXF save).
+  void ShowInformation(const QStringList& lines);
 
   static constexpr double kZoomStep = 1.0905077326652577;  // 2^(1/8)
 
   void RecaptionOwn() override;
+
+  // "Drucken" (F3) of the main window: the construction, or the angles table while it
+  // is shown; nothing when the dial type has no construction to print.
+  bool CanPrintTask() const override;
+  void PrintTask() override { BildDrucken(); }
 
  public slots:
   void BildGroesse();       // sizes Image1, hints and enabled states per dial type
@@ -97,7 +109,9 @@ class DrawingWindow : public TaskWindow, public Recaptionable {
   void BitBtnColClick() { Farbenndern1Click(); }
   void zeigWarnung(QObject* over);
   // Save and print commands; they call the hooks of the plot-file and printer side.
-  void dxfClick(bool dxf);
+  // `coordinates`: the command "Koordinatenliste", which saves a DXF file with its
+  // coordinate list in a text file.
+  void dxfClick(bool dxf, bool coordinates = false);
   void BildDrucken();
   void ausgeben();
   void DruckListe();
@@ -117,6 +131,8 @@ class DrawingWindow : public TaskWindow, public Recaptionable {
   void DrawFootMarker(QPainter& p);
   void PlaceOverlays();
   void UpdateSaveAndPrintCommands();
+  bool CanSave() const;
+  bool CanPrintConstruction() const;
   char PlanarLetter() const;
   bool IsPlanar() const;
   double DisplayedGnomonHeight() const;
@@ -139,6 +155,7 @@ class DrawingWindow : public TaskWindow, public Recaptionable {
   QWidget* Panel2_ = nullptr;
   DrawingCanvas* Image1_ = nullptr;
   QWidget* PExpert_ = nullptr;
+  QSpacerItem* expertGap_ = nullptr;  // the 15 pixels between canvas and expert panel
   QCheckBox* ChBMap_ = nullptr;
   QCheckBox* ChBfrontier_ = nullptr;
   QLabel* pWarnung_ = nullptr;
@@ -160,14 +177,15 @@ class DrawingWindow : public TaskWindow, public Recaptionable {
   QAction *Neu1_ = nullptr, *MitNetz1_ = nullptr, *ZoomIn1_ = nullptr, *ZoomOut1_ = nullptr, *A4_ = nullptr,
           *A3_ = nullptr, *StundenlinienbiszumFupunkt1_ = nullptr, *ZeichnePolDr1_ = nullptr,
           *Polstabinfo1_ = nullptr, *Farbenndern1_ = nullptr, *SpeichernHpgl1_ = nullptr, *SpeichernDxf1_ = nullptr,
-          *Drucken1_ = nullptr;
+          *Koordinaten1_ = nullptr, *Drucken1_ = nullptr;
 };
 
 // Where the plot-file writer and the printer plug into the drawing window. Each
 // hook receives the window, from which it reads View(), FootPlacedByUser(),
 // TextPlacedByUser(), CanvasSize(), AnglesTable() and InfoTexts().
 struct DrawingWindowHooks {
-  std::function<void(DrawingWindow&, bool dxf)> save;  // dxfClick: the save panel HPGpanel
+  // dxfClick: the save panel HPGpanel; `coordinates` chooses the list in a text file.
+  std::function<void(DrawingWindow&, bool dxf, bool coordinates)> save;
   std::function<void(DrawingWindow&)> print;          // BildDrucken
   std::function<void(DrawingWindow&)> printInfo;      // ausgeben: the information memo as text
   std::function<void(DrawingWindow&)> printList;      // DruckListe: the angles table page

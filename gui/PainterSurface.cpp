@@ -1,5 +1,6 @@
 #include "PainterSurface.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
@@ -65,7 +66,12 @@ void PainterSurface::SetFont(const FontSpec& font) {
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.height))));
   f.setBold(font.bold);
   f.setItalic(font.italic);
-  if (font.fixedPitch) f.setStyleHint(QFont::TypeWriter);
+  if (font.fixedPitch) {
+    f.setStyleHint(QFont::TypeWriter);
+    // Columns of blanks and digits line up only in a fixed-pitch face; a face that
+    // is not one (a serif face in place of "MS Serif") gives way to the Courier face.
+    if (!QFontInfo(f).fixedPitch()) f.setFamily(FontFamily("Courier"));
+  }
   painter_.setFont(f);
   textColor_ = ToColor(font.color);
   angle_ = font.angle;

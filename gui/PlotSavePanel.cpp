@@ -11,6 +11,8 @@
 #include "ConstructionPrint.h"
 #include "RadioGroup.h"
 #include "Recaption.h"
+#include "base/UserInterface.h"
+#include "dials/DialDispatch.h"
 #include "text/Texts.h"
 
 namespace skiagraf::gui {
@@ -96,6 +98,12 @@ bool PlotSavePanel::Open(PlotFormat format, bool fromCoordinates, bool fromButto
   const Drawing d = source_();
   if (!d.settings) return false;
   const DialSettings& s = *d.settings;
+  // A dial type without a plot-file routine would give an empty file.
+  if (!HasPlotWriter(s)) {
+    Ui().ShowMessage(Caption(CaptionKind::Problem), NoConstructionMessage(), MessageIcon::Error);
+    hide();
+    return false;
+  }
   coordinates_->SetItemIndex(fromCoordinates ? 2 : 0);
   RemoveStaleTemporaryFile();
   const char type = s.DialTypeCode;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Recaption.h"
 #include "dials/DialPlotFile.h"
 #include "dials/PlanarDial.h"
 #include "model/DialSettings.h"
@@ -25,7 +26,7 @@ class RadioGroup;
 // width (`dxfCombobox`), "Weiter" (`BtnWeiter`) and "Abbruch" (`BtnAbbruch`). It saves
 // the drawing window's construction as HPGL or DXF through the save path that the
 // command-line front end takes as well.
-class PlotSavePanel : public QWidget {
+class PlotSavePanel : public QWidget, public Recaptionable {
   Q_OBJECT
 
  public:
@@ -54,8 +55,10 @@ class PlotSavePanel : public QWidget {
   // The result of the last save (file, success, converter log for the info memo).
   const PlotSaveResult& LastResult() const { return last_; }
 
-  // The panel's texts in the current language.
+  // The panel's texts in the current language (also when the language is switched
+  // while the panel is open).
   void Recaption();
+  void RecaptionOwn() override { Recaption(); }
 
  public slots:
   void namehpgChange();

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "dials/AltitudeDials.h"
+#include "dials/DialText.h"
 #include "text/Texts.h"
 
 namespace skiagraf {
@@ -85,6 +86,11 @@ std::string ConstructionCaption(const DialSettings& s) {
   else if (t == 'z' && s.CylinderKind == 0) name = Title(9) + Title(15);
   else if (t == 'k') name = Title(28);
   return Title(3) + name;
+}
+
+std::string NoConstructionMessage() {
+  return Bilingual("Für diesen Sonnenuhrtyp gibt es noch keine Konstruktion.\n\rEs gibt nichts zu drucken oder zu speichern.",
+                   "There is no construction for this type of sundial yet.\n\rThere is nothing to print or to save.");
 }
 
 bool TemporalHoursChosen(const DialSettings& s) {

@@ -39,6 +39,10 @@ bool WriteDialPlot(HpglWriter& writer, const DrawingView& view, const DialSettin
 // (Hirtensonnenuhr)", ...); letters without a construction get the first part only.
 std::string ConstructionCaption(const DialSettings& s);
 
+// Told when a print or save command meets a dial type without a construction or
+// plot-file routine: there would be nothing on the page or in the file.
+std::string NoConstructionMessage();
+
 // The temporal-hour option that the record's dial type reads: the horizontal altitude
 // dial has its own, every other type the common one.
 bool TemporalHoursChosen(const DialSettings& s);

@@ -42,7 +42,10 @@ bool WriteRequestedDialPlot(HpglWriter& writer, const DialSettings& s, const Dia
 }
 
 PlotSaveResult SaveDialPlotFile(const DialSettings& s, const DialPlotRequest& r) {
-  if (!HasPlotWriter(s)) return {};
+  if (!HasPlotWriter(s)) {
+    Ui().ShowMessage(Caption(CaptionKind::Problem), NoConstructionMessage(), MessageIcon::Error);
+    return {};
+  }
   CoordinateListTarget* list = nullptr;
   std::unique_ptr<CoordinateListFile> file;
   if (OffersCoordinateList(s)) {

@@ -48,9 +48,11 @@ void PlanarCoordinateList::Header(const std::vector<std::string>& dialData, bool
 void PlanarCoordinateList::Section(const std::string& caption) {
   Write(std::string(kCrLf) + kCrLf + std::string(76, '-') + kCrLf + caption);
   pointsOnRow_ = 0;
+  captionOpen_ = true;
 }
 
 void PlanarCoordinateList::StartLine(const std::string& text) {
+  captionOpen_ = false;
   Write(text + kCrLf);
   pointsOnRow_ = 0;
 }
@@ -82,6 +84,12 @@ void PlanarCoordinateList::AltitudeLine(double altitude) {
 
 void PlanarCoordinateList::Point(PointD page, int wholeHour) {
   std::string text;
+  // Points that follow a caption directly (the date marks on the figure-eights have
+  // no line headers) start on the next line.
+  if (captionOpen_) {
+    text += kCrLf;
+    captionOpen_ = false;
+  }
   if (wholeHour >= 0) {
     if (pointsOnRow_ > 0) text += kCrLf;
     pointsOnRow_ = 0;

@@ -66,6 +66,7 @@ class PlanarCoordinateList {
   PointD foot_;
   double unitsPerMm_;
   int pointsOnRow_ = 0;
+  bool captionOpen_ = false;  // the caption of a family is the last thing written
 };
 
 }  // namespace skiagraf

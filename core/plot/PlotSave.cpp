@@ -159,9 +159,8 @@ bool FootInsideDrawing(double x, double y, double clientWidth, double clientHeig
   return x > 0 && y > 0 && x <= clientWidth && y <= clientHeight;
 }
 
-bool AskCancelForFootOutside() {
-  return Ui().Ask(Caption(CaptionKind::Attention), Message(15), QuestionButtons::YesNo, MessageIcon::Question) ==
-         Answer::Yes;
+bool AskCancelForFootOutside(MessageIcon icon) {
+  return Ui().Ask(Caption(CaptionKind::Attention), Message(15), QuestionButtons::YesNo, icon) == Answer::Yes;
 }
 
 bool WarnIfCoordinateListExists(const std::string& listFileName) {

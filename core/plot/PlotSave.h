@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/UserInterface.h"
 #include "plot/Hpgl.h"
 
 namespace skiagraf {
@@ -50,7 +51,8 @@ double DxfUnitScaleForDialType(char dialType, int quadrantSubType = 0, int quadr
 // beyond the client size).
 bool FootInsideDrawing(double x, double y, double clientWidth, double clientHeight);
 // Asks "Der Fußpunkt des Gnomon liegt außerhalb ... Abbrechen?"; true for Yes (cancel).
-bool AskCancelForFootOutside();
+// Saving asks with the question icon, printing with the exclamation icon.
+bool AskCancelForFootOutside(MessageIcon icon = MessageIcon::Question);
 
 // Before a coordinate list is written into an existing file, says that it will be
 // overwritten. Returns true when the file existed.

@@ -90,7 +90,7 @@ inline constexpr TextPair kPhrases[kPhraseCount] = {
     /* 38  */ {"  Zeitdifferenz für geogr. Länge",
               "  Correction for longitude"},
     /* 39  */ {" fein",
-              " fine"},
+              " thin "},
     /* 40  */ {" mittel",
               " medium"},
     /* 41  */ {" dick",

@@ -1,17 +1,23 @@
 // Opens the program's main window with the drawing window of a design and saves a
 // picture of the screen (run by hand under a virtual display, to look at drawings).
 //   skiagraf-drawing-shot OUT.png [h|v|i|z|k] [umbrella] [en] [lat=..] [decl=..] [incl=..] [all] [angles] [info]
-//                         [print]
+//                         [print] [save|savedxf|coords] [tablepdf=OUT.pdf] [q]
+// [save], [savedxf] and [coords] open the save panel as its commands do; [tablepdf=..]
+// prints the angles-table page into a PDF file; [wait=MS] waits that long before the
+// picture is taken (to try the window by hand or with xdotool meanwhile).
 // Altitude dials: [ktemp] temporal hours of the altitude dial, [eot] hour lines with the
 // equation of time, [zone] time at the zone meridian, [year] the whole year on the date
 // axis, [noface] without the vertical plate, [axis=MM] the shepherd's date axis.
 #include <QApplication>
 #include <QLocale>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 
+#include "ConstructionPrint.h"
 #include "DrawingPlotHooks.h"
 #include "DrawingWindow.h"
 #include "MainWindow.h"
@@ -30,6 +36,9 @@ int main(int argc, char** argv) {
   DialSettings& s = Settings();
   const QString out = argc > 1 ? argv[1] : "shot.png";
   bool angles = false, info = false, printPage = false;
+  int saveCommand = 0;  // 1 HPGL, 2 DXF, 3 DXF with the coordinate list
+  QString tablePdf;
+  int waitMs = 300;
   for (int i = 2; i < argc; ++i) {
     const QString a = argv[i];
     if (a.size() == 1) {
@@ -68,6 +77,11 @@ int main(int argc, char** argv) {
     else if (a == "angles") angles = true;
     else if (a == "info") info = true;
     else if (a == "print") printPage = true;
+    else if (a == "save") saveCommand = 1;
+    else if (a == "savedxf") saveCommand = 2;
+    else if (a == "coords") saveCommand = 3;
+    else if (a.startsWith("tablepdf=")) tablePdf = a.mid(9);
+    else if (a.startsWith("wait=")) waitMs = a.mid(5).toInt();
   }
   if (printPage) {
     // The construction in print mode on an A4 landscape page in tenths of a millimetre.
@@ -96,8 +110,18 @@ int main(int argc, char** argv) {
         drawing->Konstruiere(gui::DrawingWindow::DrawMode::Fresh);
         if (angles) drawing->BitBtnWinkelClick(true);
         if (info) drawing->sInfo();
+        if (saveCommand) drawing->dxfClick(saveCommand >= 2, saveCommand == 3);
+        if (!tablePdf.isEmpty()) {
+          QPrinter printer(QPrinter::HighResolution);
+          printer.setOutputFormat(QPrinter::PdfFormat);
+          printer.setOutputFileName(tablePdf);
+          const HourLineAngleTable table = ComputeHourLineAngles(Settings(), drawing->Zoom());
+          gui::PrintAnglesTable(printer, Settings(), table, drawing->Zoom(), drawing->windowTitle().toStdString(),
+                                table.FooterTitle, {});
+        }
       }
-      QTimer::singleShot(300, [&] {
+      QTimer::singleShot(waitMs, [&, drawing] {
+        if (drawing) std::printf("zoom %.6f\n", drawing->Zoom());
         window.grab().save(out);
         app.quit();
       });

@@ -204,6 +204,30 @@ TEST_F(PlanarHpglTest, CoordinateListInMillimetresFromTheFoot) {
   EXPECT_TRUE(std::regex_search(list.all, row));
 }
 
+TEST_F(PlanarHpglTest, EveryFamilyCaptionStandsOnItsOwnLine) {
+  DialSettings s = Design('v', 47, -11.7);
+  s.ApparentTimeLines = s.MeanTimeLines = s.MarkAnalemma = s.ItalianHours = s.BabylonianHours = true;
+  s.TemporalHours = s.AltitudeLines = true;
+  struct Collect : CoordinateListTarget {
+    std::string all;
+    void Write(const std::string& t) override { all += t; }
+  } list;
+  PlanarHpglOptions o;
+  o.plotFileName = "dial.plt";
+  o.coordinates = &list;
+  Write(s, o);
+  const std::string rule = "\r\n" + std::string(76, '-') + "\r\n";
+  int families = 0;
+  for (size_t at = list.all.find(rule); at != std::string::npos; at = list.all.find(rule, at + 1)) {
+    const size_t start = at + rule.size();
+    const std::string caption = list.all.substr(start, list.all.find("\r\n", start) - start);
+    EXPECT_EQ(caption.find(';'), std::string::npos) << caption;
+    ++families;
+  }
+  EXPECT_GE(families, 7);  // date lines, two hour families, date marks, temporal, Babylonian, Italian, altitude
+  EXPECT_NE(list.all.find("Markierte Datumspunkte auf 8er-Schleife\r\n"), std::string::npos);
+}
+
 TEST(DialPlotFileTest, DxfSaveListsTheSameCoordinatesAsHpgl) {
   SetCurrentLanguage(Language::German);
   namespace fs = std::filesystem;

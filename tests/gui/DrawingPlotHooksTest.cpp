@@ -1,6 +1,8 @@
 // The save panel and the print routines plugged into the drawing window.
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -54,6 +56,36 @@ TEST_F(DrawingPlotHooksTest, SaveButtonsOpenThePanelAndSave) {
   EXPECT_EQ(window_->findChildren<PlotSavePanel*>().size(), 1);
   EXPECT_EQ(panel->Format(), PlotFormat::Hpgl);
   EXPECT_EQ(panel->findChild<QLineEdit*>("namehpg")->text(), Folder() + "/wall.plt");
+}
+
+// The text of a PDF file, through poppler's pdftotext.
+QString PdfText(const QString& pdf) {
+  QProcess p;
+  p.start("pdftotext", {"-layout", pdf, "-"});
+  p.waitForFinished(20000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST_F(DrawingPlotHooksTest, InfoPrintPrintsWhatTheMemoShows) {
+  // A DXF save with a medium line puts the converter's log into the memo.
+  Settings().PlotLineWeight = 2;
+  window_->findChild<QPushButton*>("dxf")->click();
+  ui_.files.push_back((Folder() + "/log.dxf").toStdString());
+  ui_.answers.push_back(Answer::No);  // no grid
+  window_->findChild<PlotSavePanel*>("HPGpanel")->findChild<QPushButton*>("BtnWeiter")->click();
+  ASSERT_TRUE(window_->findChild<QWidget*>("pStabInfo")->isVisible());
+  const QString memo = window_->findChild<QPlainTextEdit*>("StabMemo")->toPlainText();
+  ASSERT_TRUE(memo.contains("PW")) << memo.toStdString();
+  // " Info drucken" prints that log.
+  const QString pdf = Folder() + "/log.pdf";
+  QPrinter* printer = nullptr;
+  ui_.files.push_back(pdf.toStdString());
+  ASSERT_TRUE(PrinterFor(*window_, printer));
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(pdf);
+  window_->findChild<QPushButton*>("BtnInfoDrucken")->click();
+  ASSERT_TRUE(QFile::exists(pdf));
+  EXPECT_TRUE(PdfText(pdf).contains("Command PW"));
 }
 
 TEST_F(DrawingPlotHooksTest, PrintButtonPrintsThePage) {

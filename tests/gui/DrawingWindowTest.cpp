@@ -11,6 +11,7 @@
 #include "DrawingWindow.h"
 #include "GuiTestSupport.h"
 #include "MainWindow.h"
+#include "PalettePanel.h"
 #include "text/Texts.h"
 
 namespace skiagraf::gui::test {
@@ -90,6 +91,15 @@ TEST_F(DrawingWindowTest, WheelZoomsByTheTurnAndIgnoresStrongTurnsTowardsTheUser
   EXPECT_DOUBLE_EQ(w.Zoom(), 1.06);
   w.FormMouseWheel(-299);
   EXPECT_NEAR(w.Zoom(), 1.06 * (1 - 299.0 / 2000), 1e-12);
+  // Over the angles table the wheel scrolls the table; a turn that the table cannot
+  // use (at the end of its range) comes on to the canvas and leaves the drawing as it is.
+  const double zoom = w.Zoom();
+  w.BitBtnWinkelClick(true);
+  const QPointF overTable = QPointF(Find<QWidget>("PWinkel")->geometry().center());
+  QWheelEvent passedOn(overTable, canvas->mapToGlobal(overTable), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(canvas, &passedOn);
+  EXPECT_DOUBLE_EQ(w.Zoom(), zoom);
 }
 
 TEST_F(DrawingWindowTest, EightZoomStepsDoubleTheZoom) {
@@ -110,6 +120,24 @@ TEST_F(DrawingWindowTest, ScreenFormatA3KeepsTheZoomAndIsTickedInThePopup) {
   emit popup->aboutToShow();
   EXPECT_TRUE(Find<QAction>("A3")->isChecked());
   EXPECT_FALSE(Find<QAction>("A4")->isChecked());
+}
+
+TEST_F(DrawingWindowTest, ScreenFormatOfTheMainMenuHoldsForTheNextDrawingWindow) {
+  RegisterDrawingWindow();
+  MainWindow frame(MainWindowOptions{.programDirectory = Folder(), .settingsFile = {}});
+  frame.show();
+  frame.Action("DINA3")->trigger();
+  auto* drawing = qobject_cast<DrawingWindow*>(frame.OpenTask("Form5"));
+  ASSERT_NE(drawing, nullptr);
+  EXPECT_TRUE(drawing->View().a3);
+  drawing->A4Click();
+  EXPECT_TRUE(frame.Action("DINA4")->isChecked());
+  frame.CloseChildrenExcept("");
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  drawing = qobject_cast<DrawingWindow*>(frame.OpenTask("Form5"));
+  ASSERT_NE(drawing, nullptr);
+  EXPECT_FALSE(drawing->View().a3);
 }
 
 TEST_F(DrawingWindowTest, DefaultFootLiesAboveTheMiddleOnSouthernLatitudes) {
@@ -172,9 +200,50 @@ TEST_F(DrawingWindowTest, AnglesTableAndStyleInformation) {
   // The longitude tick switches the straight lines to apparent time at the zone meridian.
   QTest::mouseClick(Find<QCheckBox>("ChBLKorr"), Qt::LeftButton);
   EXPECT_FALSE(Settings().BifilarLocalTime);
+  EXPECT_TRUE(Find<QWidget>("PLaen")->isVisible());
   QTest::mouseClick(Find<QPushButton>("BitBtnStabInfo"), Qt::LeftButton);
   EXPECT_TRUE(Find<QWidget>("pStabInfo")->isVisible());
   EXPECT_TRUE(Find<QPlainTextEdit>("StabMemo")->toPlainText().startsWith("Horizontale SONNENUHR"));
+}
+
+TEST_F(DrawingWindowTest, LongitudeTickShowsTheTimeOfTheRecord) {
+  // A design whose straight hour lines show apparent time at the zone meridian.
+  Settings().DialTypeCode = 'h';
+  Settings().BifilarLocalTime = false;
+  DrawingWindow& w = Open();
+  w.BitBtnWinkelClick(true);
+  EXPECT_TRUE(Find<QCheckBox>("ChBLKorr")->isChecked());
+  // The table is the one of the record (noon is off the meridian by the longitude).
+  const HourLineAngleTable record = ComputeHourLineAngles(Settings(), w.Zoom());
+  ASSERT_NE(w.AnglesTable(), nullptr);
+  EXPECT_EQ(w.AnglesTable()->Grid, record.Grid);
+  EXPECT_NE(ComputeHourLineAngles(Settings(), false, 35.0).Grid, record.Grid);
+  // Unticking goes back to local apparent time.
+  QTest::mouseClick(Find<QCheckBox>("ChBLKorr"), Qt::LeftButton);
+  EXPECT_TRUE(Settings().BifilarLocalTime);
+  EXPECT_FALSE(Find<QCheckBox>("ChBLKorr")->isChecked());
+}
+
+TEST_F(DrawingWindowTest, CanvasShowsTheWholeConstructionWithAndWithoutTheExpertPanel) {
+  for (const bool expert : {false, true}) {
+    SCOPED_TRACE(expert);
+    Settings().ExpertPanel = expert;
+    DrawingWindow& w = Open();
+    w.Konstruiere(DrawingWindow::DrawMode::Fresh);
+    EXPECT_EQ(Find<QWidget>("PExpert")->isVisible(), expert);
+    // After the window has been laid out anew the canvas still shows the whole image.
+    w.resize(1000, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Find<QWidget>("Image1")->size(), w.CanvasSize());
+  }
+}
+
+TEST_F(DrawingWindowTest, ColourButtonAndMapBoxesCarryTheirCaptions) {
+  Settings().ExpertPanel = true;
+  Open();
+  EXPECT_EQ(Find<QPushButton>("BitBtnCol")->text(), "Colors");
+  EXPECT_EQ(Find<QCheckBox>("ChBMap")->text(), "coastline");
+  EXPECT_EQ(Find<QCheckBox>("ChBfrontier")->text(), "Grenzen");
 }
 
 TEST_F(DrawingWindowTest, ExpertBoxesMirrorTheMapSettings) {
@@ -195,15 +264,83 @@ TEST_F(DrawingWindowTest, SaveAndPrintCommandsCallTheirHooks) {
     EXPECT_FALSE(Find<QPushButton>("BitBtnDrucken")->isEnabled());
   }
   int saved = -1, printed = 0;
-  DrawingHooks().save = [&](DrawingWindow&, bool dxf) { saved = dxf; };
+  bool listed = true;
+  DrawingHooks().save = [&](DrawingWindow&, bool dxf, bool coordinates) {
+    saved = dxf;
+    listed = coordinates;
+  };
   DrawingHooks().print = [&](DrawingWindow&) { ++printed; };
   Open();
   QTest::mouseClick(Find<QPushButton>("dxf"), Qt::LeftButton);
   EXPECT_EQ(saved, 1);
+  EXPECT_FALSE(listed);
   QTest::mouseClick(Find<QPushButton>("BitBtnHPGL"), Qt::LeftButton);
   EXPECT_EQ(saved, 0);
   QTest::mouseClick(Find<QPushButton>("BitBtnDrucken"), Qt::LeftButton);
   EXPECT_EQ(printed, 1);
+  // "Koordinatenliste" saves a DXF file with the coordinate list in a text file.
+  emit Find<QMenu>("PopupZeichnen")->aboutToShow();
+  ASSERT_TRUE(Find<QAction>("Koordinaten1")->isEnabled());
+  Find<QAction>("Koordinaten1")->trigger();
+  EXPECT_EQ(saved, 1);
+  EXPECT_TRUE(listed);
+}
+
+TEST_F(DrawingWindowTest, SaveAndPrintNeedAConstructionOfTheDialType) {
+  int saved = 0, printed = 0;
+  DrawingHooks().save = [&](DrawingWindow&, bool, bool) { ++saved; };
+  DrawingHooks().print = [&](DrawingWindow&) { ++printed; };
+  struct Case {
+    char type;
+    int cylinderKind;
+    bool usable;  // has a construction and a plot-file routine
+    bool list;    // offers the coordinate list
+  } const cases[] = {{'v', 0, true, true}, {'k', 0, true, false}, {'z', 0, true, false},
+                     {'z', 1, false, false}, {'q', 0, false, false}, {'a', 0, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(1, c.type) + std::to_string(c.cylinderKind));
+    Settings().DialTypeCode = c.type;
+    Settings().CylinderKind = c.cylinderKind;
+    DrawingWindow& w = Open();
+    emit Find<QMenu>("PopupZeichnen")->aboutToShow();
+    for (const char* button : {"dxf", "BitBtnHPGL", "BitBtnDrucken"})
+      EXPECT_EQ(Find<QPushButton>(button)->isEnabled(), c.usable) << button;
+    for (const char* item : {"SpeichernalsHPGL1", "Speichernalsdxf1", "Drucken1"})
+      EXPECT_EQ(Find<QAction>(item)->isEnabled(), c.usable) << item;
+    EXPECT_EQ(Find<QAction>("Koordinaten1")->isEnabled(), c.list);
+    EXPECT_EQ(w.CanPrintTask(), c.usable);
+    // Called all the same (a short-cut), they do nothing.
+    saved = printed = 0;
+    w.dxfClick(true);
+    w.BildDrucken();
+    EXPECT_EQ(saved, c.usable);
+    EXPECT_EQ(printed, c.usable);
+  }
+}
+
+TEST_F(DrawingWindowTest, TheMainWindowsPrintCommandPrintsTheDrawingOnce) {
+  int printed = 0;
+  DrawingHooks().save = [](DrawingWindow&, bool, bool) {};
+  DrawingHooks().print = [&](DrawingWindow&) { ++printed; };
+  RegisterDrawingWindow();
+  MainWindow frame(MainWindowOptions{.programDirectory = Folder(), .settingsFile = {}});
+  frame.show();
+  ASSERT_NE(frame.OpenTask("Form5"), nullptr);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(frame.Action("Drucken")->isEnabled());
+  frame.Action("Drucken")->trigger();
+  EXPECT_EQ(printed, 1);
+  // Saving hides the colour palette of the main window, which would cover the panel.
+  frame.Action("Farbpalette")->trigger();
+  ASSERT_TRUE(frame.Palette()->isVisible());
+  frame.findChild<QPushButton*>("dxf")->click();
+  EXPECT_FALSE(frame.Palette()->isVisible());
+  // A dial type without a construction has nothing to print.
+  frame.CloseChildrenExcept("");
+  Settings().DialTypeCode = 'q';
+  ASSERT_NE(frame.OpenTask("Form5"), nullptr);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(frame.Action("Drucken")->isEnabled());
 }
 
 TEST_F(DrawingWindowTest, HintPanelNamesWhatTheMouseDoes) {
@@ -215,6 +352,16 @@ TEST_F(DrawingWindowTest, HintPanelNamesWhatTheMouseDoes) {
   EXPECT_EQ(hint->text().toStdString(), CatalogueText(720));
   QApplication::sendEvent(Find<QPushButton>("BitBtnNetz"), &enter);
   EXPECT_EQ(hint->text().toStdString(), CatalogueText(719));
+  // Over the canvas the placement hint stays; after a drawing, which clears the
+  // panel, the canvas brings the hint on the text position.
+  QMouseEvent move(QEvent::MouseMove, QPointF(50, 50), QPointF(50, 50), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(Find<QWidget>("Image1"), &move);
+  EXPECT_EQ(hint->text().toStdString(), CatalogueText(719));
+  window_->Konstruiere();
+  EXPECT_TRUE(hint->text().isEmpty());
+  QApplication::sendEvent(Find<QWidget>("Image1"), &move);
+  EXPECT_EQ(hint->text().toStdString(), CatalogueText(720));
   Settings().DialTypeCode = 'q';  // types without a movable foot get no hint
   QApplication::sendEvent(Find<QPushButton>("BitBtnNetz"), &enter);
   EXPECT_TRUE(hint->text().isEmpty());

@@ -63,6 +63,14 @@ TEST_F(PlotSavePanelTest, NameCompletionAndListName) {
     EXPECT_EQ(name->text(), c.completed);
     EXPECT_EQ(list->text(), QString(c.completed).section('.', 0, 0) + ".txt");
   }
+  // Switching the language re-captions the open panel and keeps its choices.
+  SetCurrentLanguage(Language::English);
+  RecaptionWindow(panel_.get());
+  EXPECT_EQ(Child<QPushButton>("BtnWeiter")->text(), "&Continue");
+  EXPECT_EQ(Child<QComboBox>("dxfCombobox")->currentText(), " thin ");
+  EXPECT_EQ(Child<RadioGroup>("RGKoordinaten")->ItemIndex(), 2);
+  SetCurrentLanguage(Language::German);
+  RecaptionWindow(panel_.get());
   // While typing the list name follows the name.
   name->setText("wand");
   panel_->namehpgChange();
@@ -97,11 +105,35 @@ TEST_F(PlotSavePanelTest, FootOutsideAsksAndOtherTypesHaveNoList) {
   EXPECT_FALSE(panel_->Open(PlotFormat::Hpgl, false, true));
   EXPECT_FALSE(panel_->isVisible());
   EXPECT_TRUE(ui_.Showed("Abbrechen?"));
-  Settings().DialTypeCode = 'q';
+  EXPECT_EQ(ui_.shown.back().icon, MessageIcon::Question);
+  // A dial type with a plot file but no coordinate list.
+  Settings().DialTypeCode = 'k';
   ASSERT_TRUE(panel_->Open(PlotFormat::Hpgl, true, true));
   EXPECT_FALSE(Child<RadioGroup>("RGKoordinaten")->isEnabled());
   EXPECT_EQ(Child<RadioGroup>("RGKoordinaten")->ItemIndex(), 0);
   EXPECT_TRUE(Child<QLabel>("lKoord")->text().isEmpty());
+}
+
+TEST_F(PlotSavePanelTest, DialTypesWithoutAConstructionAreNeitherSavedNorPrinted) {
+  for (const char type : {'q', 'a', 'r'}) {
+    SCOPED_TRACE(std::string(1, type));
+    Settings().DialTypeCode = type;
+    ui_.shown.clear();
+    EXPECT_FALSE(panel_->Open(PlotFormat::Dxf, false, true));
+    EXPECT_FALSE(panel_->isVisible());
+    EXPECT_TRUE(ui_.Showed("keine Konstruktion"));
+    // The print routine says so too instead of printing a blank page.
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = Folder() + "/blank.pdf";
+    printer.setOutputFileName(pdf);
+    bool setUpShown = false;
+    ui_.shown.clear();
+    EXPECT_FALSE(PrintConstruction(printer, Settings(), view_, 1120, 790, [&](QPrinter&) { return setUpShown = true; }));
+    EXPECT_FALSE(setUpShown);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(ui_.Showed("keine Konstruktion"));
+  }
 }
 
 // Longest run of dark pixels in a row and in a column of the image.
@@ -230,6 +262,8 @@ TEST_F(GuiTest, PrintToPdfAndCancelledSetUp) {
     return true;
   }));
   EXPECT_TRUE(ui_.Showed("Abbrechen?"));
+  EXPECT_EQ(ui_.shown.back().icon, MessageIcon::Warning);  // the exclamation icon
+  EXPECT_EQ(ui_.shown.back().title, "SKIAGRAF.EXE - Achtung!");
   EXPECT_EQ(printedIn, QPageLayout::Landscape);
   EXPECT_TRUE(QFile::exists(pdf));
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
@@ -266,6 +300,48 @@ TEST_F(GuiTest, AnglesTablePageAndInformationListing) {
   ASSERT_EQ(listing.size(), 5);
   EXPECT_EQ(listing.front(), "  " + QString(78, '_'));
   EXPECT_EQ(listing.back(), listing.front());
+}
+
+// Columns of times, angles and tangents stand inside the frame of the table, in both
+// languages and with four parts per hour, also on the width of a portrait A4 page.
+TEST_F(GuiTest, AnglesTableStaysInsideItsFrameOnAPortraitPage) {
+  DialSettings& s = Settings();
+  s.DialTypeCode = 'v';
+  s.BifilarHourInterval = '3';  // four columns of times
+  for (const Language language : {Language::German, Language::English}) {
+    SCOPED_TRACE(static_cast<int>(language));
+    SetCurrentLanguage(language);
+    const HourLineAngleTable table = ComputeHourLineAngles(s, 1.0);
+    const int width = 2030;  // 210 mm less the left margin of 7 mm
+    QImage page(width, 2870, QImage::Format_RGB32);
+    page.setDotsPerMeterX(10000);
+    page.setDotsPerMeterY(10000);
+    page.fill(Qt::white);
+    {
+      QPainter painter(&page);
+      PrintPageTransform(painter, 0, 0);
+      DrawAnglesTablePage(painter, s, table, 1.0, "Winkel", "x", [] {}, width);
+    }
+    // The rightmost ink is the right edge of the frame, not text beyond it.
+    int right = -1;
+    for (int x = page.width() - 1; x >= 0 && right < 0; --x)
+      for (int y = 0; y < page.height(); ++y)
+        if (page.pixelColor(x, y).lightness() < 160) {
+          right = x;
+          break;
+        }
+    ASSERT_GT(right, 1500);
+    EXPECT_LT(right, width - 2);
+    int edge = 0;
+    for (int x = right - 2; x <= right; ++x) {
+      int run = 0;
+      for (int y = 0; y < page.height(); ++y) {
+        run = page.pixelColor(x, y).lightness() < 160 ? run + 1 : 0;
+        edge = std::max(edge, run);
+      }
+    }
+    EXPECT_GT(edge, 300);
+  }
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ const Expected kQuotedPhrases[] = {
     {34, "bürgerl. (0.83°-6°)", "civil (0.83°-6°)"},
     {35, "nautisch (6°-12°)", "nautical (6°-12°)"},
     {36, "astronom.(12°-18°)", "astronom.(12°-18°)"},
-    {39, " fein", " fine"},
+    {39, " fein", " thin "},
     {46, "Die geogr. Länge ist mehr als 15 Grad\n\r  vom Zonenmeridian entfernt!",
      "The difference between zone meridian\n\r and longitude is more than 15 deg!"},
     {47, "\n\r Ist dies in Ordnung?", "\n\rAre these values correct?"},
