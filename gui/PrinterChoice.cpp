@@ -10,7 +10,11 @@
 namespace skiagraf::gui {
 
 bool PdfWhenNoPrinter(QPrinter& printer) {
-  if (printer.outputFormat() != QPrinter::NativeFormat || !QPrinterInfo::availablePrinters().isEmpty()) return true;
+  // A printer that already writes into a chosen file stays so.
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) return true;
+  // Qt sets a printer up as a PDF writer without a file when the machine has no
+  // printer; only a real printer is left to the print dialog.
+  if (printer.outputFormat() == QPrinter::NativeFormat && !QPrinterInfo::availablePrinters().isEmpty()) return true;
   FileChoice choice;
   choice.title = CaptionToTitle(CatalogueText(3));
   choice.filter = "PDF (*.pdf)|*.pdf";

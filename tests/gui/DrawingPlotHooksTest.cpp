@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "DrawingWindow.h"
 #include "GuiTestSupport.h"
 #include "PlotSavePanel.h"
+#include "PrinterChoice.h"
 
 namespace skiagraf::gui::test {
 namespace {
@@ -69,6 +71,27 @@ TEST_F(DrawingPlotHooksTest, PrintButtonPrintsThePage) {
   printer->setOutputFileName(pdf);
   print->click();
   EXPECT_TRUE(QFile::exists(pdf));
+}
+
+// A printer as Qt sets it up on a machine without one (a PDF writer without a file)
+// asks for the PDF file; it used to go on and fail with "printer not ready".
+TEST_F(DrawingPlotHooksTest, UntouchedPrinterWithoutPrinterAsksForThePdfFile) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+  const QString pdf = Folder() + "/asked.pdf";
+  {
+    QPrinter printer;
+    ui_.files.push_back(std::nullopt);  // cancelled
+    EXPECT_FALSE(PdfWhenNoPrinter(printer));
+  }
+  QPrinter printer;
+  ui_.files.push_back(pdf.toStdString());
+  ASSERT_TRUE(PdfWhenNoPrinter(printer));
+  EXPECT_TRUE(ui_.files.empty());
+  EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(printer.outputFileName(), pdf);
+  // Once it writes into a file it is not asked again.
+  EXPECT_TRUE(PdfWhenNoPrinter(printer));
+  EXPECT_EQ(printer.outputFileName(), pdf);
 }
 
 TEST_F(DrawingPlotHooksTest, AltitudeDialsArePrintedAndSavedThroughTheirButtons) {
