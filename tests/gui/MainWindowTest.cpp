@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 
 #include "GuiTestSupport.h"
 #include "HelpWindow.h"
@@ -97,6 +98,29 @@ TEST_F(MainWindowTest, ShortCutOpensItsWindowAndClosesTheOthers) {
   Settle();
   EXPECT_TRUE(ChildNames().isEmpty());
   EXPECT_TRUE(window_->Pictures()->isVisible());
+}
+
+// Content that would like 600 pixels of height but can be squeezed.
+class TallContent : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QSize sizeHint() const override { return {300, 600}; }
+};
+
+// A window opened from the start screen gets the height it needs, not only the height
+// that was left below the picture bar (the parameter window's groups were squeezed).
+TEST_F(MainWindowTest, WindowOpenedFromTheStartScreenIsNotSqueezed) {
+  MainWindow::RegisterTaskWindow("Tall", [](MainWindow&) {
+    auto* window = new TaskWindow("Tall", 500);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(new TallContent(window));
+    return window;
+  });
+  ASSERT_TRUE(window_->Pictures()->isVisible());
+  TaskWindow* tall = window_->OpenTask("Tall");
+  ASSERT_NE(tall, nullptr);
+  Settle();
+  EXPECT_GE(tall->height(), 600);
 }
 
 TEST_F(MainWindowTest, CloseOperationsActByNamePrefix) {
