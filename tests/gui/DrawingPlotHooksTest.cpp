@@ -69,13 +69,15 @@ TEST_F(DrawingPlotHooksTest, PrintButtonPrintsThePage) {
   ASSERT_TRUE(PrinterFor(*window_, printer));
   printer->setOutputFormat(QPrinter::PdfFormat);  // also where the machine has a printer
   printer->setOutputFileName(pdf);
+  ui_.files.push_back(pdf.toStdString());  // each print asks for its file again
   print->click();
   EXPECT_TRUE(QFile::exists(pdf));
 }
 
 // A printer as Qt sets it up on a machine without one (a PDF writer without a file)
-// asks for the PDF file; it used to go on and fail with "printer not ready".
-TEST_F(DrawingPlotHooksTest, UntouchedPrinterWithoutPrinterAsksForThePdfFile) {
+// asks for the PDF file; it used to go on and fail with "printer not ready", and
+// then to write every later page into the first file chosen.
+TEST_F(DrawingPlotHooksTest, PrinterWithoutPrinterAsksForThePdfFileOfEveryPrint) {
   if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer";
   const QString pdf = Folder() + "/asked.pdf";
   {
@@ -89,9 +91,19 @@ TEST_F(DrawingPlotHooksTest, UntouchedPrinterWithoutPrinterAsksForThePdfFile) {
   EXPECT_TRUE(ui_.files.empty());
   EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
   EXPECT_EQ(printer.outputFileName(), pdf);
-  // Once it writes into a file it is not asked again.
+  // The next page asks again, proposing that file, so it does not silently replace it.
+  const QString next = Folder() + "/next.pdf";
+  ui_.files.push_back(next.toStdString());
+  ASSERT_TRUE(PdfWhenNoPrinter(printer));
+  ASSERT_EQ(ui_.fileChoices.size(), 3u);
+  EXPECT_EQ(ui_.fileChoices[2].initialName, pdf.toStdString());
+  EXPECT_EQ(printer.outputFileName(), next);
+  // A file set by the caller itself is left as it is.
+  const QString own = Folder() + "/own.pdf";
+  printer.setOutputFileName(own);
   EXPECT_TRUE(PdfWhenNoPrinter(printer));
-  EXPECT_EQ(printer.outputFileName(), pdf);
+  EXPECT_EQ(ui_.fileChoices.size(), 3u);
+  EXPECT_EQ(printer.outputFileName(), own);
 }
 
 TEST_F(DrawingPlotHooksTest, AltitudeDialsArePrintedAndSavedThroughTheirButtons) {
