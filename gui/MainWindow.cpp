@@ -36,6 +36,7 @@
 #include "PictureBar.h"
 #include "Pictures.h"
 #include "Recaption.h"
+#include "StandardDialogLanguage.h"
 #include "SunPositionWindow.h"
 #include "TaskWindow.h"
 #include "Version.h"
@@ -167,6 +168,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::StartUp() {
+  ApplyStandardDialogLanguage(CurrentLanguage());
   if (const QScreen* screen = this->screen()) {
     const QSize size = screen->size();
     const bool largeFont = screen->logicalDotsPerInch() >= 120;
@@ -599,6 +601,7 @@ void MainWindow::WizardCancel() {
 
 void MainWindow::Sprache(Language language) {
   SetCurrentLanguage(language);
+  ApplyStandardDialogLanguage(language);
   Settings().German = language == Language::German;
   CheckHelpFile();
   RecaptionMenu();

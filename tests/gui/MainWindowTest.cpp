@@ -1,8 +1,10 @@
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -211,6 +213,23 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsTheMainMenu) {
     for (size_t i = 0; i < layout.size(); ++i)
       EXPECT_EQ(window_->Action(layout[i].name)->text().toStdString(), captions[i]) << layout[i].name;
   }
+}
+
+// Qt's own dialogs (file and colour choosers, message-box buttons) follow the language
+// switch; they were English in the German program.
+TEST_F(MainWindowTest, StandardDialogsSpeakTheProgramsLanguage) {
+  if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm") == false)
+    GTEST_SKIP() << "the German Qt translations (qt6-translations-l10n) are not installed";
+  const auto cancelText = [] {
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    return box.button(QDialogButtonBox::Cancel)->text().remove('&');
+  };
+  window_->Sprache(Language::German);
+  EXPECT_EQ(cancelText(), "Abbrechen");
+  window_->Sprache(Language::English);
+  EXPECT_EQ(cancelText(), "Cancel");
+  window_->Sprache(Language::German);
+  EXPECT_EQ(cancelText(), "Abbrechen");
 }
 
 TEST_F(MainWindowTest, ReopensAnOpenDialTypeWindowOnLanguageSwitch) {
