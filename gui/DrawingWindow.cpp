@@ -486,6 +486,9 @@ void DrawingWindow::showEvent(QShowEvent* event) {
       if (auto* sub = parentWidget()) sub->showMaximized();
     FormResize();
     Ursprung_zeigen();
+    // A dial with nothing to place by mouse is drawn at once, so the window does not
+    // open on an empty canvas that waits for "Zeichnen".
+    if (!MovableFoot(Settings().DialTypeCode)) Konstruiere(DrawMode::Fresh);
   }
 }
 

@@ -36,6 +36,7 @@
 #include "PictureBar.h"
 #include "Pictures.h"
 #include "Recaption.h"
+#include "StandardDialogLanguage.h"
 #include "SunPositionWindow.h"
 #include "TaskWindow.h"
 #include "Version.h"
@@ -167,6 +168,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::StartUp() {
+  ApplyStandardDialogLanguage(CurrentLanguage());
   if (const QScreen* screen = this->screen()) {
     const QSize size = screen->size();
     const bool largeFont = screen->logicalDotsPerInch() >= 120;
@@ -440,6 +442,11 @@ TaskWindow* MainWindow::OpenSunWindow(int mode) {
 }
 
 void MainWindow::HostTask(TaskWindow* window) {
+  // The start panels give way first: the work area takes its full height, and a new
+  // window is sized to fit the area it opens in, so it is not squeezed to the height
+  // left below the picture bar.
+  HideStartPanels();
+  if (QLayout* layout = centralWidget()->layout()) layout->activate();
   QMdiSubWindow* sub = mdi_->addSubWindow(window);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setObjectName(window->objectName() + "Frame");
@@ -453,13 +460,17 @@ void MainWindow::HostTask(TaskWindow* window) {
   AfterTaskOpened();
 }
 
-void MainWindow::AfterTaskOpened() {
+void MainWindow::HideStartPanels() {
   pictureBar_->hide();
   titlePicture_->hide();
   galleryButton_->hide();
   gallery_->StopAndHide();
   palette_->hide();
   about_->hide();
+}
+
+void MainWindow::AfterTaskOpened() {
+  HideStartPanels();
   UpdateCommands();
   Action("Fensterschliessen")->setEnabled(true);
   Action("Fensterausdrucken")->setEnabled(true);
@@ -590,6 +601,7 @@ void MainWindow::WizardCancel() {
 
 void MainWindow::Sprache(Language language) {
   SetCurrentLanguage(language);
+  ApplyStandardDialogLanguage(language);
   Settings().German = language == Language::German;
   CheckHelpFile();
   RecaptionMenu();

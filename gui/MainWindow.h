@@ -116,6 +116,7 @@ class MainWindow : public QMainWindow {
   void UpdateCommands();
   void ChildClosed(int helpContext);
   void WireTask(QAction* action, const QString& prefix);
+  void HideStartPanels();
   void AfterTaskOpened();
   void RestoreStartPanel();
   void FillPopupCaptions();

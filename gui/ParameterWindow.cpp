@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -969,6 +970,11 @@ bool ParameterWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
+  // A click into the empty date mask puts the cursor after the mask, where typing
+  // does nothing; the date is typed from its first place.
+  if (edit == dateEntry_ && event->type() == QEvent::MouseButtonRelease &&
+      !edit->displayText().contains(QRegularExpression("[0-9]")))
+    edit->setCursorPosition(0);
   if (event->type() == QEvent::FocusOut && edit != dateEntry_ && !leaving_) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && edit->isEnabled()) {

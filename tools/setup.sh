@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev
   fonts-liberation fonts-dejavu-core
+  qt6-translations-l10n
 )
 # The tests also open our plot files in real readers, and read settings files
 # under a German locale (decimal comma) to show that "." is kept.

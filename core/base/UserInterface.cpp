@@ -81,7 +81,8 @@ std::optional<std::string> ScriptedUserInterface::InputText(const std::string& t
   return v;
 }
 
-std::optional<std::string> ScriptedUserInterface::ChooseOpenFile(const FileChoice&) {
+std::optional<std::string> ScriptedUserInterface::ChooseOpenFile(const FileChoice& choice) {
+  fileChoices.push_back(choice);
   if (files.empty()) return std::nullopt;
   auto v = files.front();
   files.pop_front();

@@ -95,6 +95,7 @@ class ScriptedUserInterface : public UserInterface {
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> inputs;
   std::deque<std::optional<std::string>> files;
+  std::vector<FileChoice> fileChoices;  // every file dialog asked for, in order
 
   void ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) override;
   Answer Ask(const std::string& title, const std::string& text, QuestionButtons buttons,

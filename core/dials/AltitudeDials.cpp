@@ -271,7 +271,8 @@ void DrawHorizontalAltitudeDial(DrawSurface& surface, bool onScreen, DrawingView
 
   // The edge symbol at the upper right: the edge of height b standing on its plate,
   // its text in two lines below it; below the plates' right end when the text does
-  // not fit beside them.
+  // not fit beside them, and then the title block moves down below it.
+  double titleTop = bottom + 1.5 * f;
   {
     const std::string text = EdgeHeightText(dims.gnomon);
     const auto cut = text.find('=') + 1;
@@ -286,12 +287,13 @@ void DrawHorizontalAltitudeDial(DrawSurface& surface, bool onScreen, DrawingView
     surface.Polyline({{x0 + 3 * f, y0}, {x0, y0}, {x0, y0 - sh}});
     surface.TextOut({x0, y0 + 0.4 * f}, first);
     surface.TextOut({x0, y0 + 1.6 * f}, second);
+    if (!beside) titleTop = y0 + 3.2 * f;
   }
 
   // Title block below the plates.
   const double tf = onScreen ? 28 : 50;
   canvas.Font(tf, PaletteColor(s, 4));
-  double ty = bottom + 1.5 * f;
+  double ty = titleTop;
   surface.TextOut({xF, ty}, AltitudeDialTitle(AltitudeDialKind::Horizontal).first);
   ty += 1.3 * tf;
   canvas.LabelFont(4);

@@ -181,7 +181,8 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
   // 4. Texts with the thin pen.
   w.LineWidthForTexts();
 
-  // 5. Gnomon foot cross and gnomon figure.
+  // 5. Gnomon foot cross and gnomon figure. The label gives the gnomon as drawn (height
+  // times zoom), the length that belongs to the lines of this file.
   {
     const double d = Cp * r / 100.0;
     const double xb = std::round(d + 40.0 * k);
@@ -196,7 +197,7 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
             Pair(xb, std::round(top + 200 * K)) + " " + Pair(std::round(xb - d), std::round(top)) + " " +
             Pair(xb, std::round(top)));
     w.Write(";PU " + Pair(xb + 120 * K, 160 * K) + ";SI " + Size(0.16 * K) + "," + Size(0.24 * K) +
-            ";LBGnomonhoehe = " + FormatReal(s.GnomonHeight, 5, 1) + " mm" + kEtx);
+            ";LBGnomonhoehe = " + FormatReal(f.gnomon, 5, 1) + " mm" + kEtx);
   }
 
   const std::string deg = Bilingual(" Grad", " deg ");
@@ -259,7 +260,7 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
               FormatReal(f.inclination, 6, 2) + " Grad" + "; " + Bilingual("Südabweichung = ", "Deviation = ") +
               FormatReal(s.WallDeclination, 6, 2) + " Grad" + kEtx);
       if (f.umbrella) {
-        const double g = s.GnomonHeight;
+        const double g = f.gnomon;
         w.Write(";PU " + Pair(X, Y - 220 * K) + ";LB" + Bilingual("Kreisscheibe r = ", "Disk radius r = ") +
                 FormatReal(g * r / 100.0, 5, 1) + " mm, " + Bilingual("Zeigerlänge = ", "Gnomon height =") +
                 FormatReal(g, 5, 1) + " mm" + kEtx);
@@ -310,7 +311,7 @@ bool WritePlanarDialHpgl(HpglWriter& w, const DialSettings& s, const PlanarHpglO
             kEtx);
     w.Write(";SI " + Size(0.2 * K) + "," + Size(0.3 * K) + ";PU " + Pair(X, Y - 440 * K) + ";LB" + latLon + kEtx);
     if (f.umbrella) {
-      const double g = s.GnomonHeight;
+      const double g = f.gnomon;
       w.Write(";PU " + Pair(X, Y - 220 * K) + ";LB" + Bilingual("Kreisscheibe r = ", "Disk radius r = ") +
               FormatReal(g * r / 100.0, 5, 1) + " mm, " + Bilingual("Zeigerlänge = ", "Gnomon height =") +
               FormatReal(g, 5, 1) + " mm" + kEtx);

@@ -1,5 +1,6 @@
 #include "draw/SvgSurface.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -9,9 +10,11 @@ namespace {
 
 std::string Num(double v) {
   if (!std::isfinite(v)) v = 0;
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.2f", v);
-  std::string s = buf;
+  // to_chars writes the decimal point whatever the locale (snprintf would write a
+  // comma under a German one).
+  char buf[64];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2);
+  std::string s(buf, ec == std::errc() ? end : buf);
   while (!s.empty() && s.back() == '0') s.pop_back();
   if (!s.empty() && s.back() == '.') s.pop_back();
   if (s == "-0") s = "0";

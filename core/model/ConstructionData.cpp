@@ -86,6 +86,9 @@ bool LoadConstructionDataFrom(DialSettings& s) {
 
 bool SaveSettingsAs(const DialSettings& s, const fs::path& settingsFile) {
   FileChoice choice = SaveSettingsChoice(CurrentLanguage());
+  // The dialog opens on the settings file the program reads at start-up, wherever
+  // that lives, not in the working folder.
+  if (!settingsFile.empty()) choice.initialName = settingsFile.string();
   const auto name = Ui().ChooseSaveFile(choice);
   if (!name || name->empty()) return false;
   return SaveSettingsFile(s, *name, settingsFile);

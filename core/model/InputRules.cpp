@@ -39,12 +39,13 @@ double TanDegrees(double angle) {
 // ---- location and year ---------------------------------------------------------
 
 Dms ToDms(double x) {
-  const double a = std::fabs(x);
+  // Rounded to whole seconds first, so that a value stored with six decimals, such as
+  // 48.133333 for 48° 8′ 0″, shows as 8′ 0″ and not as 7′ 60″.
+  const long long total = std::llround(std::fabs(x) * 3600.0);
   Dms d;
-  d.Degrees = static_cast<int>(a);
-  const double minutes = (a - d.Degrees) * 60.0;
-  d.Minutes = static_cast<int>(minutes);
-  d.Seconds = static_cast<int>(std::lround((minutes - d.Minutes) * 60.0));
+  d.Degrees = static_cast<int>(total / 3600);
+  d.Minutes = static_cast<int>(total % 3600 / 60);
+  d.Seconds = static_cast<int>(total % 60);
   return d;
 }
 

@@ -1,7 +1,7 @@
 #include "plot/DxfConverter.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -50,10 +50,15 @@ std::optional<double> ToNumber(const std::string& text) {
   for (char c : text) {
     if (!IsNumberChar(c)) return std::nullopt;
   }
-  errno = 0;
-  char* end = nullptr;
-  double v = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size() || errno == ERANGE || !std::isfinite(v)) return std::nullopt;
+  // from_chars reads the decimal point whatever the locale; strtod would stop at the
+  // "." under a German locale, which the desktop program runs with.
+  const char* first = text.data();
+  const char* last = first + text.size();
+  if (*first == '+') ++first;  // from_chars takes no plus sign
+  if (first != last && (*first == '+' || *first == '-') && first != text.data()) return std::nullopt;
+  double v = 0;
+  const auto [ptr, ec] = std::from_chars(first, last, v);
+  if (ec != std::errc() || ptr != last || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 

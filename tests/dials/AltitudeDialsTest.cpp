@@ -297,6 +297,34 @@ std::map<int, int> PolylinesPerPen(const std::string& hpgl) {
   return count;
 }
 
+// The edge symbol of the altitude dial goes below the plates when its text does not fit
+// beside them; the title block then stands below it instead of on it (the English
+// title ran into the symbol).
+TEST(AltitudeDials, EdgeSymbolAndTitleDoNotOverlap) {
+  for (const Language language : {Language::German, Language::English}) {
+    SetCurrentLanguage(language);
+    DialSettings s = AltitudeSite('k');
+    RecordingSurface canvas(775, 640);  // the canvas of the drawing window at 1024 x 740
+    DrawingView view;
+    DrawHorizontalAltitudeDial(canvas, true, view, s);
+    const RecordingSurface::Op* edge = nullptr;
+    const RecordingSurface::Op* title = nullptr;
+    for (const auto* op : canvas.OpsOfKind(RecordingSurface::Kind::Text)) {
+      if (op->text.find(EdgeHeightText(0).substr(0, 10)) == 0) edge = op;
+      if (op->text == AltitudeDialTitle(AltitudeDialKind::Horizontal).first) title = op;
+    }
+    ASSERT_NE(edge, nullptr);
+    ASSERT_NE(title, nullptr);
+    const double edgeLeft = edge->points[0].x, edgeTop = edge->points[0].y;
+    // The recording surface estimates a character as 0.55 font heights wide.
+    const double titleRight = title->points[0].x + 0.55 * title->font.height * static_cast<double>(title->text.size());
+    const bool apartSideways = edgeLeft > titleRight;
+    const bool apartVertically = title->points[0].y > edgeTop + edge->font.height;
+    EXPECT_TRUE(apartSideways || apartVertically) << static_cast<int>(language);
+  }
+  SetCurrentLanguage(Language::German);
+}
+
 TEST(AltitudeDials, CanvasAndPlotFileDrawTheSameHourLines) {
   DialSettings s = AltitudeSite('k');
   s.DialTimeStart = 9;

@@ -117,6 +117,24 @@ TEST_F(PlanarHpglTest, DxfModeIs25TimesLarger) {
   }
 }
 
+// A zoomed drawing is saved at its zoomed size; the gnomon labels give the gnomon of
+// that size, or a maker would cut a gnomon that does not fit the lines.
+TEST_F(PlanarHpglTest, GnomonLabelsGiveTheZoomedGnomon) {
+  PlanarHpglOptions o;
+  o.zoom = 0.5;
+  DialSettings v = Design('v', 48, 20);
+  v.GnomonHeight = 60;
+  const std::string h = Write(v, o);
+  EXPECT_NE(h.find("LBGnomonhoehe =  30.0 mm\x03"), std::string::npos);
+  // The gnomon bar beside it is 30 mm (1200 units) long.
+  std::smatch bar;
+  ASSERT_TRUE(std::regex_search(h, bar, std::regex(";PU (\\d+) 40;PD (\\d+) 40 \\2 160;")));
+  EXPECT_EQ(std::stoi(bar[2]) - std::stoi(bar[1]), 1200);
+  v.UmbrellaMode = true;
+  v.UmbrellaDiskRatio = 50;
+  EXPECT_NE(Write(v, o).find("LBKreisscheibe r =  15.0 mm, Zeigerlänge =  30.0 mm\x03"), std::string::npos);
+}
+
 TEST_F(PlanarHpglTest, ClippingWindowsAndHorizon) {
   // A vertical dial whose foot lies in the top 10 units gets the full-page window.
   PlanarHpglOptions top;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 #include "draw/SvgSurface.h"
@@ -49,6 +50,25 @@ TEST(SvgSurfaceTest, TextStandsOnItsBaselineOneAscentBelowTheAnchor) {
     EXPECT_EQ(doc.find("baseline"), std::string::npos);
     EXPECT_NE(doc.find(">Länge &amp; Breite</text>"), std::string::npos);
   }
+}
+
+// Numbers keep their decimal point under a German locale, as the desktop program has.
+TEST(SvgSurfaceTest, GermanLocaleKeepsTheDecimalPoint) {
+  const char* previous = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = previous ? previous : "C";
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8")) {
+    GTEST_SKIP() << "no German locale installed";
+  }
+  SvgSurface svg(400, 300);
+  FontSpec font;
+  font.face = "Arial";
+  font.height = 40;
+  svg.SetFont(font);
+  svg.TextOut({100.25, 200}, "x");
+  const std::string doc = svg.Document();
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_EQ(Attribute(doc, "text", "x"), "100.25");
+  EXPECT_EQ(Attribute(doc, "text", "y"), "236.2");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "DrawingWindow.h"
 #include "GuiTestSupport.h"
 #include "PlotSavePanel.h"
+#include "PrinterChoice.h"
 
 namespace skiagraf::gui::test {
 namespace {
@@ -99,8 +101,41 @@ TEST_F(DrawingPlotHooksTest, PrintButtonPrintsThePage) {
   ASSERT_TRUE(PrinterFor(*window_, printer));
   printer->setOutputFormat(QPrinter::PdfFormat);  // also where the machine has a printer
   printer->setOutputFileName(pdf);
+  ui_.files.push_back(pdf.toStdString());  // each print asks for its file again
   print->click();
   EXPECT_TRUE(QFile::exists(pdf));
+}
+
+// A printer as Qt sets it up on a machine without one (a PDF writer without a file)
+// asks for the PDF file; it used to go on and fail with "printer not ready", and
+// then to write every later page into the first file chosen.
+TEST_F(DrawingPlotHooksTest, PrinterWithoutPrinterAsksForThePdfFileOfEveryPrint) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+  const QString pdf = Folder() + "/asked.pdf";
+  {
+    QPrinter printer;
+    ui_.files.push_back(std::nullopt);  // cancelled
+    EXPECT_FALSE(PdfWhenNoPrinter(printer));
+  }
+  QPrinter printer;
+  ui_.files.push_back(pdf.toStdString());
+  ASSERT_TRUE(PdfWhenNoPrinter(printer));
+  EXPECT_TRUE(ui_.files.empty());
+  EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(printer.outputFileName(), pdf);
+  // The next page asks again, proposing that file, so it does not silently replace it.
+  const QString next = Folder() + "/next.pdf";
+  ui_.files.push_back(next.toStdString());
+  ASSERT_TRUE(PdfWhenNoPrinter(printer));
+  ASSERT_EQ(ui_.fileChoices.size(), 3u);
+  EXPECT_EQ(ui_.fileChoices[2].initialName, pdf.toStdString());
+  EXPECT_EQ(printer.outputFileName(), next);
+  // A file set by the caller itself is left as it is.
+  const QString own = Folder() + "/own.pdf";
+  printer.setOutputFileName(own);
+  EXPECT_TRUE(PdfWhenNoPrinter(printer));
+  EXPECT_EQ(ui_.fileChoices.size(), 3u);
+  EXPECT_EQ(printer.outputFileName(), own);
 }
 
 TEST_F(DrawingPlotHooksTest, AltitudeDialsArePrintedAndSavedThroughTheirButtons) {

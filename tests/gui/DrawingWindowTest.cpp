@@ -385,7 +385,9 @@ TEST_F(DrawingWindowTest, AltitudeDialsAreDrawnWithTheirCaptionAndWithoutThePlan
     Settings().CylinderKind = 0;
     DrawingWindow& w = Open();
     EXPECT_EQ(w.windowTitle().toStdString(), c.caption);
-    // Nothing to place with the mouse: no hint, and a click leaves the foot alone.
+    // Nothing to place with the mouse: drawn as the window opens, no hint, and a
+    // click leaves the foot alone.
+    EXPECT_GT(InkedPixels(), 2000) << "drawn when the window opens";
     EXPECT_TRUE(Find<QLabel>("pWarnung")->text().isEmpty());
     QTest::mouseClick(Find<QPushButton>("bitBtnZeichne"), Qt::LeftButton);
     EXPECT_GT(InkedPixels(), 2000);

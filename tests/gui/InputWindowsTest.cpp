@@ -268,6 +268,17 @@ TEST_F(InputWindowsTest, OwnDatesAddedInOrderAndRemoved) {
   EXPECT_EQ(Settings().OwnDateLines.size(), 3u);
 }
 
+// Clicking anywhere into the empty date field and typing the digits enters the date.
+TEST_F(InputWindowsTest, DateTypedAfterAClickAtTheEndOfTheEmptyField) {
+  ParameterWindow window;
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  auto* entry = Find<QLineEdit>(&window, "MaskEdit1");
+  QTest::mouseClick(entry, Qt::LeftButton, {}, QPoint(entry->width() - 4, entry->height() / 2));
+  QTest::keyClicks(entry, "0507");
+  EXPECT_EQ(entry->displayText(), "05/07");
+}
+
 TEST_F(InputWindowsTest, LeavingAPageTransfersIt) {
   SelectDialType(Settings(), 'r');
   ParameterWindow window;

@@ -1,8 +1,10 @@
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 
 #include "GuiTestSupport.h"
 #include "HelpWindow.h"
@@ -97,6 +100,29 @@ TEST_F(MainWindowTest, ShortCutOpensItsWindowAndClosesTheOthers) {
   Settle();
   EXPECT_TRUE(ChildNames().isEmpty());
   EXPECT_TRUE(window_->Pictures()->isVisible());
+}
+
+// Content that would like 600 pixels of height but can be squeezed.
+class TallContent : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QSize sizeHint() const override { return {300, 600}; }
+};
+
+// A window opened from the start screen gets the height it needs, not only the height
+// that was left below the picture bar (the parameter window's groups were squeezed).
+TEST_F(MainWindowTest, WindowOpenedFromTheStartScreenIsNotSqueezed) {
+  MainWindow::RegisterTaskWindow("Tall", [](MainWindow&) {
+    auto* window = new TaskWindow("Tall", 500);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(new TallContent(window));
+    return window;
+  });
+  ASSERT_TRUE(window_->Pictures()->isVisible());
+  TaskWindow* tall = window_->OpenTask("Tall");
+  ASSERT_NE(tall, nullptr);
+  Settle();
+  EXPECT_GE(tall->height(), 600);
 }
 
 TEST_F(MainWindowTest, CloseOperationsActByNamePrefix) {
@@ -187,6 +213,23 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsTheMainMenu) {
     for (size_t i = 0; i < layout.size(); ++i)
       EXPECT_EQ(window_->Action(layout[i].name)->text().toStdString(), captions[i]) << layout[i].name;
   }
+}
+
+// Qt's own dialogs (file and colour choosers, message-box buttons) follow the language
+// switch; they were English in the German program.
+TEST_F(MainWindowTest, StandardDialogsSpeakTheProgramsLanguage) {
+  if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm") == false)
+    GTEST_SKIP() << "the German Qt translations (qt6-translations-l10n) are not installed";
+  const auto cancelText = [] {
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    return box.button(QDialogButtonBox::Cancel)->text().remove('&');
+  };
+  window_->Sprache(Language::German);
+  EXPECT_EQ(cancelText(), "Abbrechen");
+  window_->Sprache(Language::English);
+  EXPECT_EQ(cancelText(), "Cancel");
+  window_->Sprache(Language::German);
+  EXPECT_EQ(cancelText(), "Abbrechen");
 }
 
 TEST_F(MainWindowTest, ReopensAnOpenDialTypeWindowOnLanguageSwitch) {

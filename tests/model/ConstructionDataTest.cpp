@@ -86,6 +86,22 @@ TEST_F(ConstructionDataTest, DialogsOfferTheirNamesAndCancelDoesNothing) {
   EXPECT_EQ(SaveSettingsChoice(Language::German).filter, save.filter);
 }
 
+// Saving the settings from the menu proposes the settings file that the program reads
+// at start-up, so the saved settings are the ones found at the next start.
+TEST_F(ConstructionDataTest, SettingsSaveDialogOpensOnTheSettingsFile) {
+  const auto settings = Path("config/skiag.ini");
+  std::filesystem::create_directories(settings.parent_path());
+  DialSettings s = DefaultDialSettings();
+  s.Latitude = 48.133333;
+  ui.files = {settings.string()};
+  ASSERT_TRUE(SaveSettingsAs(s, settings));
+  ASSERT_EQ(ui.fileChoices.size(), 1u);
+  EXPECT_EQ(ui.fileChoices[0].initialName, settings.string());
+  DialSettings back = DefaultDialSettings();
+  EXPECT_TRUE(ReadSettingsFile(back, settings).Opened);
+  EXPECT_DOUBLE_EQ(back.Latitude, 48.133333);
+}
+
 TEST_F(ConstructionDataTest, ReloadReportsTheFile) {
   const auto settings = Path("skiag.ini");
   ASSERT_TRUE(CreateSettingsFile(DefaultDialSettings(), settings));

@@ -53,6 +53,31 @@ TEST_F(InputRulesTest, DegreesMinutesSecondsGiveTheDecimalValue) {
   }
 }
 
+// Degrees, minutes and seconds typed in are shown again as typed after the value was
+// stored with six decimals; the seconds carry into the minutes and degrees.
+TEST_F(InputRulesTest, DegreeRowsShowWholeSecondsWithCarry) {
+  struct Case {
+    double value;
+    int d, m, sec;
+  };
+  for (const Case& c : {Case{48.133333, 48, 8, 0}, Case{-11.566667, 11, 34, 0}, Case{47.251389, 47, 15, 5},
+                        Case{29.999999, 30, 0, 0}, Case{0.000001, 0, 0, 0}}) {
+    const Dms d = ToDms(c.value);
+    EXPECT_EQ(d.Degrees, c.d) << c.value;
+    EXPECT_EQ(d.Minutes, c.m) << c.value;
+    EXPECT_EQ(d.Seconds, c.sec) << c.value;
+  }
+  FillLocationFields(form, s);
+  form["Edit1"].SetText("48");
+  form["Edit2"].SetText("8");
+  form["Edit8"].SetText("0");
+  ASSERT_TRUE(ValidateLocation(form, false, HemispheresOf(s), s));
+  FillLocationFields(form, s);
+  EXPECT_EQ(form["Edit1"].Text(), "48");
+  EXPECT_EQ(form["Edit2"].Text(), "8");
+  EXPECT_EQ(form["Edit8"].Text(), "0");
+}
+
 TEST_F(InputRulesTest, EastLongitudeIsNegativeAndShownInElevenCharacters) {
   FillLocationFields(form, s);
   form["Edit3"].SetText("9");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -168,6 +169,23 @@ TEST_F(DxfConverterTest, TextAttributes) {
   }
   DxfConversion bad = ConvertHpglText("IN;DI a,1;LBx\x03", 1, 40);
   EXPECT_TRUE(Logged(bad, "Fehler bei der Angabe der Schriftrichtung: a;1"));
+}
+
+// The desktop program runs under the user's locale; a German one must not turn the
+// decimal point of the plot file into a fault (text sizes and coordinates were lost).
+TEST_F(DxfConverterTest, GermanLocaleReadsDecimalPoints) {
+  const char* previous = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = previous ? previous : "C";
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8")) {
+    GTEST_SKIP() << "no German locale installed";
+  }
+  DxfConversion r = ConvertHpglText("IN;SP 4;PU 400.5 800;SI  4.00, 6.00;LBAb\x03", 1, 1000);
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_TRUE(r.log.empty()) << r.log.front();
+  auto texts = OfType(r.dxf, "TEXT");
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].Value(40), "2.40");
+  EXPECT_EQ(texts[0].Value(10), "0.4005");
 }
 
 TEST_F(DxfConverterTest, LabelsKeepTheirTextAndPosition) {
