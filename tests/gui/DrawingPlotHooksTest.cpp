@@ -85,6 +85,7 @@ TEST_F(DrawingPlotHooksTest, InfoPrintPrintsWhatTheMemoShows) {
   ASSERT_TRUE(PrinterFor(*window_, printer));
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(pdf);
+  ui_.files.push_back(pdf.toStdString());  // each print asks for its file again
   window_->findChild<QPushButton*>("BtnInfoDrucken")->click();
   ASSERT_TRUE(QFile::exists(pdf));
   EXPECT_TRUE(PdfText(pdf).contains("Command PW"));
