@@ -289,6 +289,8 @@ void DrawPlanarDial(DrawSurface& surface, bool onScreen, DrawingView& view, cons
     }
     if (!f.umbrella) {
       out.SetFont(cf);
+      // On a narrow canvas the caption moves left so that it is not cut at the frame.
+      cx = std::max(3 + m, std::min(cx, right - 4 - surface.TextWidth(caption)));
       surface.TextOut({cx, m + 4}, caption);
     }
     out.SetFont(font);

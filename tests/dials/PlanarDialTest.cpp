@@ -379,6 +379,32 @@ TEST_F(PlanarDialTest, SmallGnomonIsRaisedToFiveMillimetres) {
   EXPECT_TRUE(d.surface.HasText("(=  5.00)"));
 }
 
+// The caption at the top edge stands at 0.73 of the width, but on a narrow canvas it
+// moves left rather than run past the frame.
+TEST_F(PlanarDialTest, TopCaptionStaysInsideTheFrame) {
+  SetCurrentLanguage(Language::English);
+  DialSettings s = Bare('v');
+  s.ApparentTimeLines = true;
+  s.BifilarLocalTime = true;
+  for (const double width : {2000.0, 1120.0, 740.0}) {
+    Drawn d{RecordingSurface(width, 600), {}};
+    Draw(d, s, {width / 2, 80});
+    bool found = false;
+    for (const auto* op : d.surface.OpsOfKind(Kind::Text)) {
+      if (op->text.find("Straight hour lines show") == std::string::npos) continue;
+      found = true;
+      d.surface.SetFont(op->font);
+      const double end = op->points[0].x + d.surface.TextWidth(op->text);
+      EXPECT_LE(end, width) << width;
+      if (width == 2000.0) {
+        EXPECT_NEAR(op->points[0].x, std::round(0.73 * width), 1) << "room enough: it stays put";
+      }
+    }
+    EXPECT_TRUE(found) << width;
+  }
+  SetCurrentLanguage(Language::German);
+}
+
 TEST_F(PlanarDialTest, DispatchTableDrawsOnlyKnownLetters) {
   RecordingSurface r(400, 300);
   DrawingView view;
