@@ -180,6 +180,7 @@ void MainWindow::StartUp() {
   }
   ReadSettingsFile(Settings(), settingsFile_.toStdString());
   AddDefaultOwnDates(Settings().OwnDateLines);
+  RememberSavedSettings();
   expertMode_ = Settings().ExpertMode;
   Action("Expertenmode")->setChecked(expertMode_);
   const Language saved = Settings().German ? Language::German : Language::English;
@@ -501,11 +502,15 @@ void MainWindow::WireFileCommands() {
   connect(Action("Standardwerte"), &QAction::triggered, this, [this] {
     ReplaceSettings([] { ResetDialSettings(Settings()); return true; }, false);
   });
-  connect(Action("SpeichernINI"), &QAction::triggered, this, [ini] { SaveSettingsAs(Settings(), ini()); });
+  connect(Action("SpeichernINI"), &QAction::triggered, this, [this, ini] {
+    if (SaveSettingsAs(Settings(), ini())) RememberSavedSettings();
+  });
   connect(Action("LadenINI"), &QAction::triggered, this, [this, ini] {
     ReplaceSettings([ini] { return ReloadSettingsFile(Settings(), ini()); }, true);
   });
-  connect(Action("Sonnenuhrdatenspeichern"), &QAction::triggered, this, [] { SaveConstructionDataAs(Settings()); });
+  connect(Action("Sonnenuhrdatenspeichern"), &QAction::triggered, this, [this] {
+    if (SaveConstructionDataAs(Settings())) RememberSavedSettings();
+  });
   connect(Action("Sonnenuhrdatenladen"), &QAction::triggered, this, [this] {
     ReplaceSettings([] { return LoadConstructionDataFrom(Settings()); }, true);
   });
@@ -537,6 +542,7 @@ void MainWindow::ReplaceSettings(const std::function<bool()>& load, bool needsVa
   CloseChildrenExcept("");
   if (!Children().isEmpty()) return;
   if (load()) {
+    RememberSavedSettings();
     const Language language = Settings().German ? Language::German : Language::English;
     if (language != CurrentLanguage()) Sprache(language);
     expertMode_ = Settings().ExpertMode;
@@ -716,11 +722,24 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   if (gallery_ && gallery_->isVisible()) gallery_->ShowCentred();
 }
 
+void MainWindow::RememberSavedSettings() { savedSettings_ = SettingsSnapshot(Settings()); }
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   CloseChildrenExcept("");
   if (!Children().isEmpty()) {
     event->ignore();
     return;
+  }
+  // The open windows have handed their fields over; a design that was changed but not
+  // saved is not lost without a question.
+  if (!savedSettings_.empty() && SettingsSnapshot(Settings()) != savedSettings_) {
+    const Answer answer = Ui().Ask(Caption(CaptionKind::Question), ShellCaption(ShellText::QuitWithUnsavedSettings),
+                                   QuestionButtons::YesNoCancel);
+    const std::filesystem::path ini = settingsFile_.toStdString();
+    if (answer == Answer::Cancel || (answer == Answer::Yes && !SaveSettingsFile(Settings(), ini, ini))) {
+      event->ignore();
+      return;
+    }
   }
   wizardState_ = WizardState::None;
   if (help_) help_->close();

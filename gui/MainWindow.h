@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <string>
+#include <vector>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -148,6 +150,10 @@ class MainWindow : public QMainWindow {
   bool expertMode_ = false;
   bool started_ = false;
   QString settingsFile_;
+  // What the settings file holds of the record since it was last read or saved; the
+  // program asks before it quits when the record differs.
+  std::vector<std::string> savedSettings_;
+  void RememberSavedSettings();
 };
 
 }  // namespace skiagraf::gui

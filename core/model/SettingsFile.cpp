@@ -719,6 +719,13 @@ std::string DialTypeText(const DialSettings& s) {
   }
 }
 
+std::vector<std::string> SettingsSnapshot(const DialSettings& s) {
+  // A faulty own date is reported when the file is really written, not here.
+  ScriptedUserInterface quiet;
+  ScopedUserInterface scoped(quiet);
+  return WriteSettingsList(s, false, {});
+}
+
 std::vector<std::string> WriteSettingsList(const DialSettings& s, bool keepFileColours, const fs::path& settingsFile) {
   const ColorPalette palette = keepFileColours ? ColoursFromFile(s, settingsFile) : s.ColorPalette;
   const auto R = FileReal;

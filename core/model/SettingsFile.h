@@ -29,6 +29,10 @@ std::string DialTypeText(const DialSettings& s);
 std::vector<std::string> WriteSettingsList(const DialSettings& s, bool keepFileColours,
                                            const std::filesystem::path& settingsFile);
 
+// The lines a save of the record would write (colours of the record), without
+// reporting anything; two equal snapshots mean nothing would be lost by not saving.
+std::vector<std::string> SettingsSnapshot(const DialSettings& s);
+
 // Writes the record to `path` (colours of the record) and reports
 // "<path>   gespeichert!" or the save failure. False when the save failed.
 bool CreateSettingsFile(const DialSettings& s, const std::filesystem::path& path);

@@ -297,6 +297,8 @@ inline constexpr TextPair kShellTexts[] = {
     {" not found!", " not found!"},
     {"Therefore no help information included!", "Therefore no help information included!"},
     {" on!", " on!"},
+    {"Die Einstellungen sind geändert und noch nicht gespeichert.\nSollen sie in der INI-Datei gespeichert werden?",
+     "The settings have changed and are not saved yet.\nSave them in the INI file?"},
 };
 
 // Captions of the photographs of dial types, by picture number.

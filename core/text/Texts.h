@@ -150,8 +150,9 @@ enum class ShellText {
   DialogYes, DialogNo, DialogCancel,  // buttons of the question boxes
   HelpFileIntro, HelpFileNotFound, HelpFileNoHelp,  // "Help file " + name + " not found!" ...
   ExpertOn,                                         // after message 68
+  QuitWithUnsavedSettings,                          // question when the program is closed
 };
-inline constexpr int kShellTextCount = 37;
+inline constexpr int kShellTextCount = 38;
 
 std::string ShellCaption(ShellText text, Language language);
 std::string ShellCaption(ShellText text);

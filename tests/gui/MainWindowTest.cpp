@@ -365,6 +365,34 @@ TEST_F(MainWindowTest, SettingsCommandsReplaceTheRecordAndReopenTheTask) {
   EXPECT_DOUBLE_EQ(Settings().GnomonHeight, DefaultDialSettings().GnomonHeight);
 }
 
+// Quitting with a changed record asks whether to save it: Cancel keeps the program
+// open, Yes writes the settings file, and an unchanged record quits without a word.
+TEST_F(MainWindowTest, QuittingWithUnsavedSettingsAsks) {
+  const std::string question = ShellCaption(ShellText::QuitWithUnsavedSettings);
+  ui_.shown.clear();
+  Settings().Latitude = 33.5;
+  ui_.answers = {Answer::Cancel};
+  EXPECT_FALSE(window_->close());
+  EXPECT_TRUE(ui_.Showed(question));
+  EXPECT_TRUE(window_->isVisible());
+
+  ui_.shown.clear();
+  ui_.answers = {Answer::Yes};
+  EXPECT_TRUE(window_->close());
+  DialSettings reread = DefaultDialSettings();
+  ReadSettingsFile(reread, Ini());
+  EXPECT_DOUBLE_EQ(reread.Latitude, 33.5) << "saved on the way out";
+
+  // Read again: nothing changed, no question.
+  window_->show();
+  ui_.shown.clear();
+  window_->Action("LadenINI")->trigger();
+  Settle();
+  ui_.shown.clear();
+  EXPECT_TRUE(window_->close());
+  EXPECT_FALSE(ui_.Showed(question));
+}
+
 TEST_F(MainWindowTest, PaletteSavesIntoTheSettingsFileOfTheProgram) {
   window_->Action("Farbpalette")->trigger();
   ASSERT_TRUE(window_->Palette()->isVisible());
