@@ -6,7 +6,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,6 +39,12 @@ inline CliRun RunCli(const std::string& args) {
   run.err = text.str();
   std::remove(errPath);
   return run;
+}
+
+// The whole content of a file the command wrote, byte for byte.
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 // Lines as the command prints them, each ended by a line feed.

@@ -19,11 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 class PlanarPlotCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -60,30 +55,30 @@ TEST_F(PlanarPlotCommandTest, WritesTheFileOfTheSavePath) {
   ScriptedUserInterface ui;
   ScopedUserInterface scoped(ui);
   ASSERT_TRUE(SaveDialPlotFile(s, r).saved);
-  const std::string plt = Read(In("cli.plt"));
+  const std::string plt = ReadFile(In("cli.plt"));
   EXPECT_GT(plt.size(), 5000u);
-  EXPECT_EQ(plt, Read(In("core.plt")));
+  EXPECT_EQ(plt, ReadFile(In("core.plt")));
 }
 
 TEST_F(PlanarPlotCommandTest, OptionsReachThePlotFile) {
   const CliRun run = RunCli("plot --type h --lat 48 --format hpgl --grid 10 --line-weight 2 --foot 560,395 "
                             "--text 100,700 --coordinates " + In("list.txt") + " -o " + In("opt.plt"));
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string plt = Read(In("opt.plt"));
+  const std::string plt = ReadFile(In("opt.plt"));
   // Foot at (560, 395) of the 1120 x 790 canvas: page (8079, 5521).
   EXPECT_NE(plt.find(";IW 0 0 16150 11030;SP 9;PU 8079 5521;CI 80;"), std::string::npos);
   EXPECT_NE(plt.find(";SP 4;PU 7879 5521;PD 8279 5521"), std::string::npos);
   // Text at (100, 700): page (1443, 1259).
   EXPECT_NE(plt.find(";SP 4;PU 1443 1259;SI  0.28, 0.50;"), std::string::npos);
   EXPECT_NE(plt.find(";PW 1;"), std::string::npos);
-  EXPECT_NE(Read(In("list.txt")).find("opt.plt"), std::string::npos);
+  EXPECT_NE(ReadFile(In("list.txt")).find("opt.plt"), std::string::npos);
 }
 
 TEST_F(PlanarPlotCommandTest, DxfFileForCadReaders) {
   const CliRun run = RunCli("plot --type i --lat 48 --declination 20 --inclination 60 --all-lines --format dxf -o " +
                             In("dial.dxf"));
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string dxf = Read(In("dial.dxf"));
+  const std::string dxf = ReadFile(In("dial.dxf"));
   EXPECT_NE(dxf.find("$ACADVER\r\n  1\r\nAC1009\r\n"), std::string::npos);
   EXPECT_NE(dxf.find("Geogr. L\xE4nge"), std::string::npos);  // Windows-1252 as on screen
   EXPECT_NE(dxf.find("S\xFC" "dabweichung"), std::string::npos);
@@ -105,7 +100,7 @@ TEST_F(PlanarPlotCommandTest, RefusedInput) {
 TEST_F(PlanarPlotCommandTest, PrintsAnA4LandscapePdf) {
   const CliRun run = RunCli("print --type h --lat 48 --gnomon 50 --pdf " + In("dial.pdf"));
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string pdf = Read(In("dial.pdf"));
+  const std::string pdf = ReadFile(In("dial.pdf"));
   EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
   EXPECT_NE(pdf.find("/MediaBox [0 0 842"), std::string::npos);  // 297 mm wide
   EXPECT_EQ(RunCli("print --type h --pdf").status, 2);
